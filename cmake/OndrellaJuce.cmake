@@ -1,0 +1,24 @@
+# Settings every target that compiles the framework shares: the modules we do not need are off,
+# and the image codecs come from the system, as Debian's framework expects.
+add_library (ondrella_juce_settings INTERFACE)
+
+target_compile_definitions (ondrella_juce_settings INTERFACE
+    JUCE_DISPLAY_SPLASH_SCREEN=0
+    JUCE_REPORT_APP_USAGE=0
+    JUCE_WEB_BROWSER=0
+    JUCE_USE_CURL=0
+    JUCE_USE_FLAC=0
+    JUCE_USE_OGGVORBIS=0
+    JUCE_USE_MP3AUDIOFORMAT=0
+    JUCE_USE_LAME_AUDIO_FORMAT=0
+    JUCE_USE_WINDOWS_MEDIA_FORMAT=0
+    JUCE_JACK=0
+    JUCE_VST3_CAN_REPLACE_VST2=0
+    JUCE_MODAL_LOOPS_PERMITTED=1)
+
+target_link_libraries (ondrella_juce_settings INTERFACE
+    PkgConfig::ONDRELLA_SYSTEM_IMAGE_LIBS
+    JPEG::JPEG)
+
+# GCC 12 flags the framework's own listener lists with a known false positive.
+target_compile_options (ondrella_juce_settings INTERFACE $<$<CXX_COMPILER_ID:GNU>:-Wno-dangling-pointer>)

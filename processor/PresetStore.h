@@ -1,0 +1,6 @@
+#pragma once
+
+// Placeholder until the preset store lands.
+class PresetStore
+{
+};

@@ -1,0 +1,1 @@
+// Audio through the hosted VST3.

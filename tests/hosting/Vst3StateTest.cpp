@@ -1,0 +1,1 @@
+// Saved state through the hosted VST3.
