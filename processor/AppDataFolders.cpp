@@ -1,0 +1,139 @@
+#include "AppDataFolders.h"
+
+#if ! JUCE_WINDOWS
+ #include <cerrno>
+ #include <fcntl.h>
+ #include <sys/stat.h>
+ #include <unistd.h>
+#endif
+
+namespace
+{
+    const char* const applicationSupportName = "Application Support";
+    const char* const makerName              = "Morvellan";
+
+    juce::File createIfMissing (const juce::File& folder)
+    {
+        // A folder that cannot be made simply stays missing; listings below it come back empty.
+        if (! folder.isDirectory())
+            folder.createDirectory();
+
+        return folder;
+    }
+}
+
+//==============================================================================
+AppDataFolders::AppDataFolders (const juce::String& productName)
+    : productFolderName (productName)
+{
+    resolve();
+}
+
+juce::File& AppDataFolders::machineDataRootOverride()
+{
+    static juce::File root;
+    return root;
+}
+
+void AppDataFolders::setMachineDataRootForTesting (const juce::File& root)
+{
+    machineDataRootOverride() = root;
+}
+
+void AppDataFolders::resolve()
+{
+    const auto userRoot = juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory);
+    userFolder = createIfMissing (userRoot.getChildFile (applicationSupportName).getChildFile (makerName));
+    userFolder = createIfMissing (userFolder.getChildFile (productFolderName));
+
+    const auto& overriddenRoot = machineDataRootOverride();
+    const auto machineRoot = overriddenRoot != juce::File() ? overriddenRoot
+                                                             : juce::File::getSpecialLocation (juce::File::commonApplicationDataDirectory);
+
+    // Without the maker's folder the common side stays at the maker level, where nothing is found.
+    commonFolder = machineRoot.getChildFile (applicationSupportName).getChildFile (makerName);
+
+    if (commonFolder.isDirectory())
+        commonFolder = commonFolder.getChildFile (productFolderName);
+}
+
+//==============================================================================
+juce::StringArray AppDataFolders::listSorted (const juce::File& directory, int whatToLookFor, const juce::String& wildcard)
+{
+    juce::StringArray paths;
+
+    if (directory == juce::File() || ! directory.isDirectory())
+        return paths;
+
+    for (const auto& entry : juce::RangedDirectoryIterator (directory, false, wildcard, whatToLookFor,
+                                                            juce::File::FollowSymlinks::yes))
+        paths.add (entry.getFile().getFullPathName());
+
+    std::sort (paths.begin(), paths.end(), [] (const juce::String& a, const juce::String& b)
+    {
+        const auto ignoringCase = a.compareIgnoreCase (b);
+        return ignoringCase != 0 ? ignoringCase < 0 : a.compare (b) < 0;
+    });
+
+    return paths;
+}
+
+//==============================================================================
+std::unique_ptr<juce::MemoryBlock> AppDataFolders::loadFile (const juce::String& path) const
+{
+    const auto file = userFolder.getChildFile (path);
+
+   #if JUCE_WINDOWS
+    if (! file.existsAsFile() || file.isSymbolicLink() || file.getSize() > maximumFileSize)
+        return {};
+
+    juce::FileInputStream in (file);
+
+    if (! in.openedOk())
+        return {};
+
+    auto block = std::make_unique<juce::MemoryBlock>();
+    const auto expected = in.getTotalLength();
+
+    if ((juce::int64) in.readIntoMemoryBlock (*block, maximumFileSize) != expected)
+        return {};
+
+    return block;
+   #else
+    // The checks are made on the opened descriptor, so nothing can be swapped in between checking and
+    // reading: a link is refused by O_NOFOLLOW, a pipe cannot block us (O_NONBLOCK) and is refused by fstat.
+    const int fd = ::open (file.getFullPathName().toRawUTF8(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+
+    if (fd < 0)
+        return {};
+
+    std::unique_ptr<juce::MemoryBlock> block;
+    struct stat info {};
+
+    if (::fstat (fd, &info) == 0 && S_ISREG (info.st_mode) && (juce::int64) info.st_size <= maximumFileSize)
+    {
+        const auto expected = (size_t) info.st_size;
+        block = std::make_unique<juce::MemoryBlock> (expected);
+        size_t total = 0;
+
+        while (total < expected)
+        {
+            const auto got = ::read (fd, static_cast<char*> (block->getData()) + total, expected - total);
+
+            if (got < 0 && errno == EINTR)
+                continue;
+
+            if (got <= 0)
+                break;
+
+            total += (size_t) got;
+        }
+
+        if (total != expected)
+            block.reset();
+    }
+
+    ::close (fd);
+    return block;
+   #endif
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+/** The bytes of a preset file.
+
+    A preset file is a 16-byte header followed by a state blob written with parametersOnly set:
+
+    - bytes 0-3:   the manufacturer code 'Morv' as a little-endian word ("vroM")
+    - bytes 4-7:   the product code 'Rntt' as a little-endian word ("ttnR")
+    - bytes 8-11:  the format version (little-endian), written but never checked
+    - bytes 12-15: the total file size, header included (little-endian)
+
+    A bare 64-byte blob without the header is accepted too. Every reader, whether it scans a folder,
+    loads, imports or receives a preset, applies the same acceptance rule through this class.
+*/
+struct PresetFileHeader
+{
+    static constexpr size_t headerSize = 16;
+    static constexpr juce::uint32 formatVersion = 0x01000000;
+
+    /** Size of a headerless preset; -1 would take a headerless blob of any size. */
+    static constexpr int expectedRawSize = 64;
+
+    /** The acceptance rule. When the content is accepted, blobOffset receives where its state blob
+        starts (0 for the headerless form, 16 for the header form); the blob runs to the end.
+    */
+    static bool findStateBlob (const void* content, size_t size, int expectedRawSize, size_t& blobOffset) noexcept;
+
+    /** Applies the acceptance rule to a whole file held in a block and, when it is accepted, leaves
+        only the state blob in the block. A rejected block is left as it was.
+    */
+    static bool extractStateBlob (juce::MemoryBlock& content, int expectedRawSize = PresetFileHeader::expectedRawSize);
+
+    /** The whole file for a state blob: the header followed by the blob. */
+    static juce::MemoryBlock makePresetFile (const juce::MemoryBlock& stateBlob, juce::uint32 version = formatVersion);
+
+    /** Writes a preset file for a state blob so that the target is either replaced whole or left as it
+        was: the bytes go to a hidden temporary file in the same folder, which is then moved over the
+        target. Returns false, leaving any old file untouched, when anything fails.
+    */
+    static bool writePresetFile (const juce::File& target, const juce::MemoryBlock& stateBlob);
+};
