@@ -1,0 +1,30 @@
+#pragma once
+
+#include <juce_graphics/juce_graphics.h>
+
+#include <vector>
+
+/** The typefaces the pictures are lettered with, read from the fonts the plug-in embeds. */
+struct ArtworkFonts
+{
+    juce::Font sans;
+};
+
+/** One embedded picture: its base name, its two pixel sizes and how to draw it.
+
+    draw() paints in normal-density units: the generator scales the context so that the same
+    drawing fills the double-density file too. A picture with drawPixels instead is made pixel
+    by pixel at each density (grain that must stay one pixel fine).
+*/
+struct PictureSpec
+{
+    const char* baseName;
+    int width, height;
+    int width2x, height2x;
+    bool opaque;
+    void (*draw) (juce::Graphics&, const ArtworkFonts&);
+    void (*drawPixels) (juce::Image&, int density);
+};
+
+/** Every picture the editor asks for. */
+const std::vector<PictureSpec>& getPictureSpecs();
