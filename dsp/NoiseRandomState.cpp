@@ -71,15 +71,27 @@ uint64_t NoiseRandomState::claimDraws (uint64_t count) noexcept
     return drawsClaimed.fetch_add (count, std::memory_order_relaxed);
 }
 
-XorShift128 NoiseRandomState::generatorAt (uint64_t index) noexcept
+XorShift128 NoiseRandomState::advance (XorShift128 generator, uint64_t numDraws) noexcept
 {
-    XorShift128 generator;
+    // A short way is quicker stepped than jumped.
+    if (numDraws < 64)
+    {
+        while (numDraws-- > 0)
+            generator.next();
 
-    for (std::size_t level = 0; index != 0; ++level, index >>= 1)
-        if ((index & 1u) != 0)
+        return generator;
+    }
+
+    for (std::size_t level = 0; numDraws != 0; ++level, numDraws >>= 1)
+        if ((numDraws & 1u) != 0)
             generator = apply (jumpTable.levels[level], generator);
 
     return generator;
+}
+
+XorShift128 NoiseRandomState::generatorAt (uint64_t index) noexcept
+{
+    return advance (XorShift128(), index);
 }
 
 void NoiseRandomSource::beginBlock (int numDraws) noexcept
@@ -89,9 +101,11 @@ void NoiseRandomSource::beginBlock (int numDraws) noexcept
 
     const auto first = NoiseRandomState::claimDraws ((uint64_t) numDraws);
 
+    // Another instance drew in between: skip what it took (usually a block's worth, one jump).
     if (first != nextIndex)
     {
-        generator = NoiseRandomState::generatorAt (first);
+        generator = first > nextIndex ? NoiseRandomState::advance (generator, first - nextIndex)
+                                      : NoiseRandomState::generatorAt (first);
         nextIndex = first;
     }
 }

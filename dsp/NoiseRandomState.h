@@ -45,6 +45,9 @@ namespace NoiseRandomState
     */
     uint64_t claimDraws (uint64_t count) noexcept;
 
+    /** The generator moved on by numDraws draws, as if next() had been called that often. */
+    XorShift128 advance (XorShift128 generator, uint64_t numDraws) noexcept;
+
     /** The generator that yields draw number index (0 = the first draw after load) next. */
     XorShift128 generatorAt (uint64_t index) noexcept;
 }
