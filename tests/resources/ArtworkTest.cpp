@@ -290,7 +290,7 @@ TEST (ArtworkContent, MeterOverloadStretchLiesAtTheTopOfTheNeedlesTravel)
             }
         }
 
-        EXPECT_GT (red, 20) << scale;
+        EXPECT_GT (red, 8.0f * scale) << scale;
         EXPECT_GT (lowest, 0.39f - 0.06f) << scale;
         EXPECT_LT (highest, 0.48f + 0.06f) << scale;
     }
