@@ -61,6 +61,17 @@ namespace
             g.strokePath (path, juce::PathStrokeType (weight, juce::PathStrokeType::mitered));
     }
 
+    Path quadrilateral (Point<float> a, Point<float> b, Point<float> c, Point<float> d)
+    {
+        Path path;
+        path.startNewSubPath (a);
+        path.lineTo (b);
+        path.lineTo (c);
+        path.lineTo (d);
+        path.closeSubPath();
+        return path;
+    }
+
     Path circle (Point<float> centre, float radius)
     {
         Path path;
@@ -144,12 +155,7 @@ namespace
         g.drawRoundedRectangle (shell, 7.0f, 1.0f);
 
         // Bottom rail with the openings for the head, the pinch rollers and the capstans.
-        Path rail;
-        rail.startNewSubPath (46.0f, 104.5f);
-        rail.lineTo (178.0f, 104.5f);
-        rail.lineTo (187.0f, 129.0f);
-        rail.lineTo (37.0f, 129.0f);
-        rail.closeSubPath();
+        const auto rail = quadrilateral ({ 46.0f, 104.5f }, { 178.0f, 104.5f }, { 187.0f, 129.0f }, { 37.0f, 129.0f });
         g.setColour (face.darker (0.07f));
         g.fillPath (rail);
         g.setColour (ink.withAlpha (0.55f));
@@ -228,14 +234,8 @@ namespace
             g.setColour (Colour (0xff1e1d1a).withAlpha (0.35f));
             g.strokePath (windowPath, juce::PathStrokeType (3.0f), juce::AffineTransform::translation (0.0f, 1.5f));
 
-            Path sheen;
-            sheen.startNewSubPath (100.0f, 45.0f);
-            sheen.lineTo (118.0f, 45.0f);
-            sheen.lineTo (104.0f, 83.0f);
-            sheen.lineTo (86.0f, 83.0f);
-            sheen.closeSubPath();
             g.setColour (juce::Colours::white.withAlpha (0.10f));
-            g.fillPath (sheen);
+            g.fillPath (quadrilateral ({ 100.0f, 45.0f }, { 118.0f, 45.0f }, { 104.0f, 83.0f }, { 86.0f, 83.0f }));
         }
 
         g.setColour (ink);
