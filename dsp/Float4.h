@@ -1,0 +1,379 @@
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+//==============================================================================
+/**
+    Four single-precision floats processed together.
+
+    The tape chain runs four filters, four bands or a four-lane frame per operation, so
+    every value it carries per sample is one of these. The type is built on the compilers'
+    own vector extension: it becomes one SSE register on x86-64 and one NEON register on
+    ARM, without any platform header. Arithmetic reads like scalar code; a scalar operand
+    is broadcast to all four lanes.
+
+    Comparisons return a float4::Mask (all bits set in a lane where the comparison holds),
+    which select() uses to pick lanes.
+
+    The maths functions further down (exp, log, sin, cos, tan, sqrt...) work lane by lane
+    and are accurate to single precision over the ranges the signal chain uses.
+*/
+struct float4
+{
+    using Native     = float         __attribute__ ((vector_size (16)));
+    using NativeInt  = std::int32_t  __attribute__ ((vector_size (16)));
+    using NativeBits = std::uint32_t __attribute__ ((vector_size (16)));
+
+    /** The result of a lane-wise comparison: all bits set in lanes where it holds, 0 elsewhere. */
+    struct Mask
+    {
+        NativeBits bits;
+
+        Mask operator& (Mask other) const noexcept  { return { bits & other.bits }; }
+        Mask operator| (Mask other) const noexcept  { return { bits | other.bits }; }
+        Mask operator^ (Mask other) const noexcept  { return { bits ^ other.bits }; }
+        Mask operator~() const noexcept             { return { ~bits }; }
+
+        /** True when the comparison holds in this lane (0..3). */
+        bool operator[] (int lane) const noexcept   { return bits[lane] != 0; }
+
+        /** True when the comparison holds in at least one lane. */
+        bool any() const noexcept   { return (bits[0] | bits[1] | bits[2] | bits[3]) != 0; }
+
+        /** True when the comparison holds in all four lanes. */
+        bool all() const noexcept   { return (bits[0] & bits[1] & bits[2] & bits[3]) != 0; }
+    };
+
+    Native v;
+
+    //==============================================================================
+    /** All four lanes zero. */
+    constexpr float4() noexcept : v { 0.0f, 0.0f, 0.0f, 0.0f } {}
+
+    /** The same value in all four lanes. */
+    constexpr float4 (float value) noexcept : v { value, value, value, value } {}
+
+    /** Four lanes, lane 0 first. */
+    constexpr float4 (float lane0, float lane1, float lane2, float lane3) noexcept
+        : v { lane0, lane1, lane2, lane3 } {}
+
+    /** Wraps a native vector. */
+    static constexpr float4 fromNative (Native native) noexcept    { float4 r; r.v = native; return r; }
+
+    /** Four lanes made from raw bits. */
+    static float4 fromBits (NativeBits laneBits) noexcept    { return fromNative (__builtin_bit_cast (Native, laneBits)); }
+
+    /** Reads four consecutive floats; the source needs no particular alignment. */
+    static float4 load (const float* source) noexcept
+    {
+        float4 r;
+        std::memcpy (&r.v, source, sizeof (r.v));
+        return r;
+    }
+
+    /** Writes the four lanes to four consecutive floats; no alignment needed. */
+    void store (float* destination) const noexcept    { std::memcpy (destination, &v, sizeof (v)); }
+
+    //==============================================================================
+    /** Reads one lane (0..3). */
+    float operator[] (int lane) const noexcept        { return v[lane]; }
+
+    /** Reads one lane (0..3). */
+    float get (int lane) const noexcept               { return v[lane]; }
+
+    /** Writes one lane (0..3). */
+    void set (int lane, float value) noexcept         { v[lane] = value; }
+
+    /** A copy with one lane replaced. */
+    float4 withLane (int lane, float value) const noexcept   { float4 r (*this); r.v[lane] = value; return r; }
+
+    /** The raw bits of the four lanes. */
+    NativeBits bits() const noexcept                  { return __builtin_bit_cast (NativeBits, v); }
+
+    //==============================================================================
+    float4 operator-() const noexcept                 { return fromNative (-v); }
+    float4 operator+() const noexcept                 { return *this; }
+
+    float4& operator+= (float4 other) noexcept        { v += other.v; return *this; }
+    float4& operator-= (float4 other) noexcept        { v -= other.v; return *this; }
+    float4& operator*= (float4 other) noexcept        { v *= other.v; return *this; }
+    float4& operator/= (float4 other) noexcept        { v /= other.v; return *this; }
+
+    friend float4 operator+ (float4 a, float4 b) noexcept   { return fromNative (a.v + b.v); }
+    friend float4 operator- (float4 a, float4 b) noexcept   { return fromNative (a.v - b.v); }
+    friend float4 operator* (float4 a, float4 b) noexcept   { return fromNative (a.v * b.v); }
+    friend float4 operator/ (float4 a, float4 b) noexcept   { return fromNative (a.v / b.v); }
+
+    friend float4 operator+ (float4 a, float b) noexcept    { return a + float4 (b); }
+    friend float4 operator- (float4 a, float b) noexcept    { return a - float4 (b); }
+    friend float4 operator* (float4 a, float b) noexcept    { return a * float4 (b); }
+    friend float4 operator/ (float4 a, float b) noexcept    { return a / float4 (b); }
+
+    friend float4 operator+ (float a, float4 b) noexcept    { return float4 (a) + b; }
+    friend float4 operator- (float a, float4 b) noexcept    { return float4 (a) - b; }
+    friend float4 operator* (float a, float4 b) noexcept    { return float4 (a) * b; }
+    friend float4 operator/ (float a, float4 b) noexcept    { return float4 (a) / b; }
+
+    //==============================================================================
+    // Lane-wise comparisons. As with scalars, every comparison with a NaN is false except !=.
+    friend Mask operator<  (float4 a, float4 b) noexcept    { return makeMask (a.v <  b.v); }
+    friend Mask operator<= (float4 a, float4 b) noexcept    { return makeMask (a.v <= b.v); }
+    friend Mask operator>  (float4 a, float4 b) noexcept    { return makeMask (a.v >  b.v); }
+    friend Mask operator>= (float4 a, float4 b) noexcept    { return makeMask (a.v >= b.v); }
+    friend Mask operator== (float4 a, float4 b) noexcept    { return makeMask (a.v == b.v); }
+    friend Mask operator!= (float4 a, float4 b) noexcept    { return makeMask (a.v != b.v); }
+
+private:
+    static Mask makeMask (NativeInt comparison) noexcept     { return { __builtin_bit_cast (NativeBits, comparison) }; }
+};
+
+//==============================================================================
+/** Picks each lane from a where the mask is set, else from b. */
+inline float4 select (float4::Mask mask, float4 a, float4 b) noexcept
+{
+    return float4::fromBits ((mask.bits & a.bits()) | (~mask.bits & b.bits()));
+}
+
+/** Lane-wise minimum; where a lane of b is NaN the lane of a is returned. */
+inline float4 min (float4 a, float4 b) noexcept     { return select (b < a, b, a); }
+
+/** Lane-wise maximum; where a lane of b is NaN the lane of a is returned. */
+inline float4 max (float4 a, float4 b) noexcept     { return select (a < b, b, a); }
+
+/** Each lane limited to [lo, hi]; a NaN lane stays NaN. */
+inline float4 clamp (float4 x, float4 lo, float4 hi) noexcept    { return min (max (x, lo), hi); }
+
+/** Lane-wise magnitude (the sign bit cleared). */
+inline float4 abs (float4 x) noexcept               { return float4::fromBits (x.bits() & 0x7fffffffu); }
+
+/** The magnitude of a with the sign of b, lane by lane. */
+inline float4 copySign (float4 a, float4 b) noexcept
+{
+    return float4::fromBits ((a.bits() & 0x7fffffffu) | (b.bits() & 0x80000000u));
+}
+
+/** Lane-wise square root, correctly rounded. */
+inline float4 sqrt (float4 x) noexcept
+{
+    return { __builtin_sqrtf (x[0]), __builtin_sqrtf (x[1]), __builtin_sqrtf (x[2]), __builtin_sqrtf (x[3]) };
+}
+
+/** Lanes picked from a by index: shuffle<3, 2, 1, 0> (x) reverses x. */
+template <int i0, int i1, int i2, int i3>
+inline float4 shuffle (float4 a) noexcept
+{
+    return float4::fromNative (__builtin_shufflevector (a.v, a.v, i0, i1, i2, i3));
+}
+
+/** Lanes picked from the eight lanes of a (0..3) and b (4..7). */
+template <int i0, int i1, int i2, int i3>
+inline float4 shuffle (float4 a, float4 b) noexcept
+{
+    return float4::fromNative (__builtin_shufflevector (a.v, b.v, i0, i1, i2, i3));
+}
+
+/** { a[1], a[2], a[3], x }: the lanes move down one place and x enters at the top. */
+inline float4 shiftDownAndInsert (float4 a, float x) noexcept
+{
+    return shuffle<1, 2, 3, 4> (a, float4 (x));
+}
+
+/** The sum of the four lanes, added as (lane 0 + lane 2) + (lane 1 + lane 3). */
+inline float sumLanes (float4 x) noexcept
+{
+    return (x[0] + x[2]) + (x[1] + x[3]);
+}
+
+//==============================================================================
+namespace float4Detail
+{
+    // Adding 1.5 × 2^23 leaves a float's nearest whole number in the low mantissa bits: it
+    // rounds without a float-to-int conversion, so NaN or huge lanes give no undefined result.
+    constexpr float roundingMagic = 12582912.0f;
+    constexpr std::uint32_t roundingMagicBits = 0x4b400000u;
+
+    /** Each lane rounded to the nearest whole number (ties to even); exact for |x| < 2^22. */
+    inline float4 roundSmall (float4 x) noexcept     { return (x + roundingMagic) - roundingMagic; }
+
+    /** The same whole numbers as two's-complement bits (unsigned, so that nothing can overflow). */
+    inline float4::NativeBits roundSmallToBits (float4 x) noexcept
+    {
+        return (x + roundingMagic).bits() - roundingMagicBits;
+    }
+
+    /** Half of a whole number, rounded toward −infinity. */
+    inline float4::NativeBits halve (float4::NativeBits n) noexcept
+    {
+        return __builtin_bit_cast (float4::NativeBits, __builtin_bit_cast (float4::NativeInt, n) >> 1);
+    }
+
+    /** 2^n for whole n in [-126, 127]. */
+    inline float4 powerOfTwo (float4::NativeBits n) noexcept
+    {
+        return float4::fromBits ((n + 127u) << 23);
+    }
+}
+
+/** The largest magnitude exp() accepts before its result would leave the float range. */
+constexpr float float4ExpLimit = 88.37626f;
+
+/** ln 10 / 20: exp (dB × this) turns decibels into a linear gain. */
+constexpr float float4DecibelsToExponent = 0.115129255f;
+
+/** Natural exponential, lane by lane.
+
+    The argument is clamped to ±88.37626 first, so every number gives a finite, positive
+    result (about 4.1e-39 up to 2.4e38; the smallest are subnormal); NaN stays NaN.
+    Reduction by ln 2 in two parts and a degree-5 polynomial; within 2 ulp of the exact value.
+*/
+inline float4 exp (float4 x) noexcept
+{
+    using namespace float4Detail;
+
+    x = clamp (x, float4 (-float4ExpLimit), float4 (float4ExpLimit));
+
+    // x = n·ln2 + r with |r| <= ln2 / 2; ln2 in two parts keeps r exact.
+    const auto scaled = x * 1.44269504088896341f;
+    const auto n = roundSmall (scaled);
+    const auto r = (x - n * 0.693359375f) - n * -2.12194440e-4f;
+
+    auto p = float4 (1.9875691500e-4f);
+    p = p * r + 1.3981999507e-3f;
+    p = p * r + 8.3334519073e-3f;
+    p = p * r + 4.1665795894e-2f;
+    p = p * r + 1.6666665459e-1f;
+    p = p * r + 5.0000001201e-1f;
+    const auto y = (p * (r * r) + r) + 1.0f;
+
+    // 2^n as two factors, so that n = 128 at the top and the subnormal results at the bottom are exact.
+    const auto whole = roundSmallToBits (scaled);
+    const auto firstHalf = halve (whole);
+    return (y * powerOfTwo (firstHalf)) * powerOfTwo (whole - firstHalf);
+}
+
+/** 10^(dB / 20), lane by lane: a level in decibels as a linear gain. */
+inline float4 decibelsToGain (float4 decibels) noexcept
+{
+    return exp (decibels * float4DecibelsToExponent);
+}
+
+/** Natural logarithm, lane by lane.
+
+    0 gives −infinity, a negative number or NaN gives NaN, +infinity gives +infinity;
+    subnormal numbers are handled. Mantissa and exponent split with the √½ adjustment and a
+    degree-8 polynomial; within 2 ulp of the exact value.
+*/
+inline float4 log (float4 x) noexcept
+{
+    const auto input = x;
+
+    // Subnormals: scale by 2^25 so the exponent field is meaningful, and take 25 off again.
+    const auto subnormal = x < float4 (1.17549435e-38f);
+    x = select (subnormal, x * 33554432.0f, x);
+    const auto exponentBias = select (subnormal, float4 (152.0f), float4 (127.0f));
+
+    // x = m · 2^e with m in [0.5, 1).
+    const auto bits = x.bits();
+    const auto rawExponent = __builtin_bit_cast (float4::NativeInt, (bits >> 23) & 0xffu);
+    auto e = float4::fromNative (__builtin_convertvector (rawExponent, float4::Native)) - exponentBias + 1.0f;
+    auto m = float4::fromBits ((bits & 0x007fffffu) | 0x3f000000u);
+
+    // Keep m in [√½, √2): below √½ double it and take one off the exponent.
+    const auto small = m < float4 (0.707106781186547524f);
+    e = select (small, e - 1.0f, e);
+    const auto t = select (small, m + m, m) - 1.0f;
+
+    const auto z = t * t;
+    auto p = float4 (7.0376836292e-2f);
+    p = p * t - 1.1514610310e-1f;
+    p = p * t + 1.1676998740e-1f;
+    p = p * t - 1.2420140846e-1f;
+    p = p * t + 1.4249322787e-1f;
+    p = p * t - 1.6668057665e-1f;
+    p = p * t + 2.0000714765e-1f;
+    p = p * t - 2.4999993993e-1f;
+    p = p * t + 3.3333331174e-1f;
+
+    auto y = p * t * z;
+    y = y + e * -2.12194440e-4f;
+    y = y - z * 0.5f;
+    auto result = (t + y) + e * 0.693359375f;
+
+    // The edges of the domain.
+    const auto infinity = float4::fromBits (float4::NativeBits { 0x7f800000u, 0x7f800000u, 0x7f800000u, 0x7f800000u });
+    const auto notANumber = float4::fromBits (float4::NativeBits { 0x7fc00000u, 0x7fc00000u, 0x7fc00000u, 0x7fc00000u });
+    result = select (input == float4 (0.0f), -infinity, result);
+    result = select (input == infinity, infinity, result);
+    result = select ((input < float4 (0.0f)) | (input != input), notANumber, result);
+    return result;
+}
+
+/** Sine and cosine of each lane together.
+
+    Reduction by multiples of π/4 with π/4 in three parts, then the odd sine and even cosine
+    polynomials on [−π/4, π/4]; within a few ulp for |x| up to about 8192. Larger arguments
+    give results that lose precision but stay within [−1, 1]; NaN gives NaN.
+*/
+inline void sinCos (float4 x, float4& sine, float4& cosine) noexcept
+{
+    using namespace float4Detail;
+
+    const auto sineSign = x.bits() & 0x80000000u;
+    x = abs (x);
+
+    // Octant pair j (even) nearest to x·4/π, and x reduced by j·π/4.
+    const auto half = x * 0.636619772367581343f;           // x·4/π / 2
+    const auto q = roundSmall (half);
+    const auto j = q + q;
+    const auto quadrant = roundSmallToBits (half);
+
+    x = ((x - j * 0.78515625f) - j * 2.4187564849853515625e-4f) - j * 3.77489497744594108e-8f;
+
+    const auto z = x * x;
+
+    auto c = float4 (2.443315711809948e-5f);
+    c = c * z - 1.388731625493765e-3f;
+    c = c * z + 4.166664568298827e-2f;
+    c = ((c * z) * z - z * 0.5f) + 1.0f;
+
+    auto s = float4 (-1.9515295891e-4f);
+    s = s * z + 8.3321608736e-3f;
+    s = s * z - 1.6666654611e-1f;
+    s = (s * z) * x + x;
+
+    // Quadrant 1 and 3 swap the polynomials; the signs follow the quadrant.
+    const float4::Mask swap { float4::NativeBits {} - (quadrant & 1u) };
+    const auto sinPart = select (swap, c, s);
+    const auto cosPart = select (swap, s, c);
+
+    const auto sineFlip = ((quadrant & 2u) << 30) ^ sineSign;
+    const auto cosineFlip = ((quadrant + 1u) & 2u) << 30;
+
+    sine = float4::fromBits (sinPart.bits() ^ sineFlip);
+    cosine = float4::fromBits (cosPart.bits() ^ cosineFlip);
+}
+
+/** Sine, lane by lane (see sinCos). */
+inline float4 sin (float4 x) noexcept
+{
+    float4 s, c;
+    sinCos (x, s, c);
+    return s;
+}
+
+/** Cosine, lane by lane (see sinCos). */
+inline float4 cos (float4 x) noexcept
+{
+    float4 s, c;
+    sinCos (x, s, c);
+    return c;
+}
+
+/** Tangent, lane by lane, as the quotient of sine and cosine. */
+inline float4 tan (float4 x) noexcept
+{
+    float4 s, c;
+    sinCos (x, s, c);
+    return s / c;
+}
