@@ -1,0 +1,154 @@
+#pragma once
+
+#include "Float4.h"
+
+#include <cstdint>
+
+//==============================================================================
+/**
+    The coefficients of four second-order sections, one per lane, normalised so that a0 = 1:
+
+        y[n] = b0·x[n] + b1·x[n−1] + b2·x[n−2] − a1·y[n−1] − a2·y[n−2]
+
+    A default-constructed set passes every lane unchanged.
+*/
+struct BiquadCoeffs4
+{
+    float4 b0 { 1.0f }, b1, b2;
+    float4 a1, a2;
+};
+
+//==============================================================================
+/**
+    Four second-order filters run together, one per lane, in transposed direct form II.
+
+    A redesign replaces coeffs only: the states carry on, so a filter whose coefficients
+    move while a signal runs keeps going without a reset (and without a cross-fade).
+*/
+struct BiquadBank4
+{
+    BiquadCoeffs4 coeffs;
+    float4 s1, s2;
+
+    /** One sample through the four filters. */
+    float4 process (float4 x) noexcept
+    {
+        const auto y = coeffs.b0 * x + s1;
+        s1 = (coeffs.b1 * x - coeffs.a1 * y) + s2;
+        s2 = coeffs.b2 * x - coeffs.a2 * y;
+        return y;
+    }
+
+    /** Clears the two state vectors; the coefficients stay. */
+    void reset() noexcept      { s1 = s2 = float4(); }
+};
+
+//==============================================================================
+/** Designs four different filters, one per lane, from per-lane frequency, Q and linear gain:
+
+    - lane 0: low shelf (gain g below the frequency);
+    - lane 1: high shelf (gain g above the frequency);
+    - lane 2: high-pass, or with laneTwoFlag set a filter that passes its input unchanged;
+    - lane 3: low-pass, or with laneThreeFlag set a filter that passes its input unchanged.
+
+    The gains of lanes 2 and 3 are not used; their Q only when their flag is 0. Frequencies
+    are kept inside (0, 0.499 × rate) so that every design stays stable, and a negative or
+    NaN gain counts as 0 (the shelf then removes its side of the spectrum).
+*/
+BiquadCoeffs4 designBiquadBank4 (float4 sampleRate, float4 frequency, float4 q,
+                                 int laneTwoFlag, int laneThreeFlag, float4 gain) noexcept;
+
+/** A peaking filter of Q 0.6 with the linear centre gain on lanes 0 and 1 (the wet lanes of a
+    frame) and unity on lanes 2 and 3 (the dry lanes). Gain 1 gives a unity filter. Gains are
+    limited to 10^±6 (±120 dB) and a NaN gain counts as 1, so the design is always finite.
+*/
+BiquadCoeffs4 designPeakingBank4 (float frequency, float gain, float sampleRate) noexcept;
+
+//==============================================================================
+/**
+    One second-order Butterworth section in four lanes, in direct form II.
+
+    The feedback coefficients are stored negated so that they are added, and the numerator
+    is {1, ±2, 1} scaled by gain. sampleRate must be set before a design.
+*/
+struct ButterworthStage4
+{
+    float4 state[3];            // w[n], w[n−1], w[n−2]
+    float4 a1, a2;              // negated feedback coefficients
+    float4 gain;                // K²/a0 (low-pass) or 1/a0 (high-pass)
+    float4 b1Factor;            // +2 (low-pass) or −2 (high-pass)
+    float4 sampleRate { 44100.0f };
+    float4 frequency;
+
+    /** Designs a low-pass at the given frequency (Hz, per lane). */
+    void designLowPass (float4 newFrequency) noexcept;
+
+    /** Designs a high-pass at the given frequency (Hz, per lane). */
+    void designHighPass (float4 newFrequency) noexcept;
+
+    /** One sample through the four filters. */
+    float4 process (float4 x) noexcept
+    {
+        const auto w = (x + a1 * state[1]) + a2 * state[2];
+        state[0] = w;
+        const auto y = gain * ((w + b1Factor * state[1]) + state[2]);
+        state[2] = state[1];
+        state[1] = state[0];
+        return y;
+    }
+
+    /** Clears the three state vectors; the design stays. */
+    void reset() noexcept      { state[0] = state[1] = state[2] = float4(); }
+
+private:
+    void design (float4 newFrequency, bool lowPass) noexcept;
+};
+
+//==============================================================================
+enum class CrossoverType : std::uint8_t
+{
+    LowPass  = 0,
+    HighPass = 1,
+    AllPass  = 2
+};
+
+/**
+    A fourth-order Linkwitz-Riley crossover filter in four lanes: a low-pass (two cascaded
+    Butterworth low-pass stages), a high-pass (two high-pass stages), or the sum of both at one
+    frequency, which has a flat magnitude and the phase of that crossover.
+
+    Stages 0 and 1 are the low-pass pair, 2 and 3 the high-pass pair; a section designs and runs
+    only the stages its type needs. The stages' sampleRate must be set before a design.
+*/
+struct CrossoverSection4
+{
+    CrossoverType type = CrossoverType::LowPass;
+    ButterworthStage4 stages[4];
+
+    void designLowPass (float4 frequency) noexcept;
+    void designHighPass (float4 frequency) noexcept;
+    void designAllPass (float4 frequency) noexcept;
+
+    /** One sample through the section. */
+    float4 process (float4 x) noexcept
+    {
+        switch (type)
+        {
+            case CrossoverType::LowPass:   return stages[1].process (stages[0].process (x));
+            case CrossoverType::HighPass:  return stages[3].process (stages[2].process (x));
+            case CrossoverType::AllPass:
+            default:
+            {
+                const auto low = stages[1].process (stages[0].process (x));
+                return low + stages[3].process (stages[2].process (x));
+            }
+        }
+    }
+
+    /** Clears every stage's state; the design stays. */
+    void reset() noexcept
+    {
+        for (auto& stage : stages)
+            stage.reset();
+    }
+};
