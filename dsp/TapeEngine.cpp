@@ -1,1 +1,491 @@
 #include "TapeEngine.h"
+
+#include <cmath>
+
+namespace
+{
+    using namespace TapeConstants;
+
+    float gainFromDecibels (float decibels) noexcept    { return std::exp (decibels * decibelsToExponent); }
+
+    float fourthPower (float x) noexcept              { const auto square = x * x; return square * square; }
+
+    // Four band vectors (lanes = frame lanes) regrouped so that lanes become bands: one vector per channel.
+    void bandsOfChannels (float4 band1, float4 band2, float4 band3, float4 band4, float4& left, float4& right) noexcept
+    {
+        const auto low  = shuffle<0, 4, 1, 5> (band1, band2);   // {1L, 2L, 1R, 2R}
+        const auto high = shuffle<0, 4, 1, 5> (band3, band4);   // {3L, 4L, 3R, 4R}
+        left  = shuffle<0, 1, 4, 5> (low, high);
+        right = shuffle<2, 3, 6, 7> (low, high);
+    }
+}
+
+//==============================================================================
+TapeEngine::TapeEngine()
+{
+    prepare (minimumSampleRate);
+    snapRamps();
+    reset();
+}
+
+void TapeEngine::prepare (float newSampleRate) noexcept
+{
+    // Below 44.1 kHz the chain runs laid out for 44.1 kHz; above the top rate the head tilt would
+    // outgrow its buffer. A rate that is not a number counts as the lowest.
+    if (! (newSampleRate >= minimumSampleRate))
+        newSampleRate = minimumSampleRate;
+    else if (newSampleRate > maximumSampleRate)
+        newSampleRate = maximumSampleRate;
+
+    sampleRate = newSampleRate;
+
+    const auto baseDelay = sampleRate * tapeDelaySeconds;
+
+    for (int ch = 0; ch < maximumChannels; ++ch)
+    {
+        wetDelay[ch].reset (baseDelay);
+        dryDelay[ch].reset (baseDelay);
+    }
+
+    for (auto& section : crossovers)
+        for (auto& stage : section.stages)
+            stage.sampleRate = float4 (sampleRate);
+
+    const float4 low (crossoverFrequencies[0]), middle (crossoverFrequencies[1]), high (crossoverFrequencies[2]);
+    crossovers[0].designLowPass (low);
+    crossovers[1].designAllPass (middle);
+    crossovers[2].designAllPass (high);
+    crossovers[3].designHighPass (low);
+    crossovers[4].designLowPass (middle);
+    crossovers[5].designAllPass (high);
+    crossovers[6].designHighPass (middle);
+    crossovers[7].designLowPass (high);
+    crossovers[8].designHighPass (high);
+
+    bandThreshold = bandThresholds;
+    bandKnee = bandKnees;
+    bandHalfKnee = bandKnees * 0.5f;
+    bandDoubleKnee = bandKnees * 2.0f;
+
+    designEqFromCurrent();
+}
+
+void TapeEngine::reset() noexcept
+{
+    for (int ch = 0; ch < maximumChannels; ++ch)
+    {
+        for (auto* bank : { &headBankA[ch], &headBankB[ch] })
+        {
+            bank->filters.reset();
+            bank->lastOutput = float4();
+        }
+
+        // The base delay is a whole number of samples from here on.
+        const auto baseDelay = (float) (int) (sampleRate * tapeDelaySeconds);
+        wetDelay[ch].reset (baseDelay);
+        dryDelay[ch].reset (baseDelay);
+
+        tiltDelay[ch].reset();
+        meters[ch].clearPeak();
+    }
+
+    for (auto& section : crossovers)
+        section.reset();
+
+    pinkNoise.reset();
+
+    for (auto& band : eqBands)
+        band.reset();
+
+    bypassDelay.reset (getLatencySamples());
+}
+
+void TapeEngine::snapToTargets() noexcept
+{
+    snapPending.store (true, std::memory_order_release);
+}
+
+int TapeEngine::getChainDelaySamples() const noexcept    { return (int) (sampleRate * tapeDelaySeconds) + 3; }
+int TapeEngine::getLatencySamples() const noexcept       { return getChainDelaySamples() + 1; }
+
+//==============================================================================
+int TapeEngine::tapeTypeFor (float normalised) noexcept
+{
+    const auto position = (int) (10.0f * sanitisedParameterValue (ParameterIndex::tape, normalised));
+    return position < 0 ? 0 : (position > metalTape ? metalTape : position);
+}
+
+int TapeEngine::noiseSettingFor (float normalised) noexcept
+{
+    // Positions past the switch's three (a host may set any value) count as the first.
+    const auto position = (int) (10.0f * sanitisedParameterValue (ParameterIndex::noise, normalised));
+    return position < 0 || position > noNoise ? highNoise : position;
+}
+
+void TapeEngine::copyParameters (const float* values) noexcept
+{
+    const auto value = [values] (int index)    { return sanitisedParameterValue (index, values[index]); };
+
+    inputGain    = value (ParameterIndex::inputGain);
+    outputGain   = value (ParameterIndex::outputGain);
+    dryWet       = value (ParameterIndex::dryWetMix);
+    motorQuality = value (ParameterIndex::motorQuality);
+    headQuality  = value (ParameterIndex::headQuality);
+    tapeQuality  = value (ParameterIndex::tapeQuality);
+    crossbleed   = value (ParameterIndex::crossbleed);
+    noiseSetting = noiseSettingFor (values[ParameterIndex::noise]);
+    tapeType     = tapeTypeFor (values[ParameterIndex::tape]);
+
+    for (int k = 0; k < 4; ++k)
+        eqGain[k] = value (ParameterIndex::eqB1Gain + k);
+
+    noiseType  = value (ParameterIndex::noiseType);
+    noiseLevel = value (ParameterIndex::noiseLevel);
+    headTilt   = value (ParameterIndex::headTilt);
+}
+
+//==============================================================================
+template <typename Apply>
+void TapeEngine::forEachRampTarget (Apply&& apply) noexcept
+{
+    apply (ramps.inputGain,  72.0f * inputGain - 48.0f);
+    apply (ramps.outputGain, 72.0f * outputGain - 48.0f);
+    apply (ramps.dryWet,     dryWet);
+    apply (ramps.crossbleed, crossbleed);
+    apply (ramps.noiseType,  noiseType);
+    apply (ramps.noiseLevel, 24.0f * noiseLevel - 12.0f);
+
+    for (int k = 0; k < 4; ++k)
+        apply (ramps.eqGain[k], 24.0f * eqGain[k] - 12.0f);
+
+    // The tilt delays one channel or the other, by up to 12 ms, never both.
+    const auto tilt = 2.0f * headTilt - 1.0f;
+    const auto maximumDelay = sampleRate * maximumTiltSeconds;
+    apply (ramps.tiltDelay[0], tilt < 0.0f ? maximumDelay * -tilt : 0.0f);
+    apply (ramps.tiltDelay[1], tilt > 0.0f ? maximumDelay * tilt : 0.0f);
+}
+
+void TapeEngine::setRampTargets (int numSamples) noexcept
+{
+    float eqTargetsBefore[4];
+    for (int k = 0; k < 4; ++k)
+        eqTargetsBefore[k] = ramps.eqGain[k].target;
+
+    forEachRampTarget ([numSamples] (RampedValue& ramp, float value)    { ramp.setTarget (value, numSamples); });
+
+    // An empty block takes a new EQ setting at once; the tone bands must take it too, since no
+    // sample of this block will redesign them and the next block sees no ramp to run.
+    if (numSamples <= 0)
+        for (int k = 0; k < 4; ++k)
+            if (ramps.eqGain[k].target != eqTargetsBefore[k])
+            {
+                designEqFromCurrent();
+                break;
+            }
+}
+
+void TapeEngine::snapRamps() noexcept
+{
+    forEachRampTarget ([] (RampedValue& ramp, float value)    { ramp.snap (value); });
+
+    designEqFromCurrent();
+}
+
+//==============================================================================
+void TapeEngine::designEqFromCurrent() noexcept
+{
+    for (int k = 0; k < 4; ++k)
+        eqBands[k].coeffs = designPeakingBank4 (eqFrequencies[k], gainFromDecibels (ramps.eqGain[k].current), sampleRate);
+}
+
+float4 TapeEngine::eqGainsToLinear() noexcept
+{
+    float4 decibels;
+
+    for (int k = 0; k < 4; ++k)
+        decibels.set (k, ramps.eqGain[k].next());
+
+    return decibelsToGain (decibels);
+}
+
+void TapeEngine::updateEq() noexcept
+{
+    const auto gains = eqGainsToLinear();
+
+    for (int k = 0; k < 4; ++k)
+        eqBands[k].coeffs = designPeakingBank4 (eqFrequencies[k], gains[k], sampleRate);
+}
+
+float4 TapeEngine::processTone (float4 frame) noexcept
+{
+    return eqBands[3].process (eqBands[2].process (eqBands[1].process (eqBands[0].process (frame))));
+}
+
+void TapeEngine::designHeadBanks (int numChannels) noexcept
+{
+    const auto h = headQuality;
+    const float4 rate (sampleRate);
+    const auto frequencies = headBankFrequencies + float4 (0.0f, 0.0f, 0.0f, headLowPassShift * fourthPower (h));
+    const float4 gains (headBankGains[0] * (h + 0.2f) + 15.0f * h, headBankGains[1] * (1.5f * h + 0.2f), 1.0f, 1.0f);
+
+    const auto designA = designBiquadBank4 (rate, frequencies, headBankQ, 0, 0, gains);
+    const auto designB = designBiquadBank4 (rate, frequencies, headBankQ, 1, 1, float4 (1.0f));
+
+    for (int ch = 0; ch < numChannels; ++ch)
+    {
+        headBankA[ch].filters.coeffs = designA;
+        headBankB[ch].filters.coeffs = designB;
+    }
+}
+
+void TapeEngine::setCompressionRatios() noexcept
+{
+    bandRatio = bandRatios * tapeTypeRatioFactors[tapeType];
+    bandInverseRatio = float4 (1.0f) / bandRatio;
+    bandSlope = bandInverseRatio - 1.0f;
+}
+
+//==============================================================================
+float4 TapeEngine::processHeadTilt (float left, float right) noexcept
+{
+    const auto tiltedLeft  = tiltDelay[0].process (left,  ramps.tiltDelay[0].next());
+    const auto tiltedRight = tiltDelay[1].process (right, ramps.tiltDelay[1].next());
+    return { tiltedLeft, tiltedRight, left, right };
+}
+
+void TapeEngine::generateNoise (int numChannels, float4& frame) noexcept
+{
+    const auto t = ramps.noiseType.next();
+
+    float4 white;
+
+    if (numChannels < 2)
+    {
+        white = float4 (whiteNoiseFrom (noiseSource.next()));
+    }
+    else
+    {
+        const auto first = whiteNoiseFrom (noiseSource.next());
+        const auto second = whiteNoiseFrom (noiseSource.next());
+        white = float4 (first, second, first, second);
+    }
+
+    const auto pink = pinkNoise.process (white);
+    const auto noise = white * (1.0f - t) + pink * t;
+    const auto g = gainFromDecibels (ramps.noiseLevel.next());
+
+    frame = frame + noise * (block.noiseAmplitude * float4 (g, g, 0.0f, 0.0f));
+}
+
+TapeEngine::Bands TapeEngine::splitBands (float4 frame) noexcept
+{
+    Bands bands;
+    bands.band1 = crossovers[2].process (crossovers[1].process (crossovers[0].process (frame)));
+
+    const auto aboveLow = crossovers[3].process (frame);
+    const auto aboveMiddle = crossovers[6].process (aboveLow);
+    bands.band4 = crossovers[8].process (aboveMiddle);
+    bands.band2 = crossovers[5].process (crossovers[4].process (aboveLow));
+    bands.band3 = crossovers[7].process (aboveMiddle);
+    return bands;
+}
+
+float TapeEngine::advanceWowLfo() noexcept
+{
+    wowPhase = std::fmod (wowPhase + block.wowIncrement, twoPi);
+    return std::sin (wowPhase);
+}
+
+void TapeEngine::applyCrossbleed (float4& wetBandsLeft, float4& wetBandsRight) noexcept
+{
+    const auto amounts = crossbleedBandAmounts * ramps.crossbleed.next();
+    const auto left  = wetBandsLeft + amounts * wetBandsRight;
+    const auto right = wetBandsRight + amounts * wetBandsLeft;
+    const auto compensation = 1.0f - crossbleedCompensation * amounts;
+    wetBandsLeft = left * compensation;
+    wetBandsRight = right * compensation;
+}
+
+float TapeEngine::compressBands (float4 wetBands) const noexcept
+{
+    const auto x = wetBands * block.bandPreGain;
+    const auto magnitude = abs (x);
+    const auto silent = magnitude == float4();
+
+    // The level in dB; a band that is exactly zero counts as -500 dB (and its log is never taken).
+    const auto level = select (silent, float4 (-500.0f),
+                               log (select (silent, float4 (1.0f), magnitude)) * (float4 (1.0f) / ln10) * 20.0f);
+
+    const auto d = level - bandThreshold;
+    const auto kneeOffset = d + bandHalfKnee;
+    const auto aboveKnee = bandSlope * d;
+    const auto inKnee = bandSlope * (kneeOffset * kneeOffset) / bandDoubleKnee;
+
+    const auto gainDecibels = select (level >= bandThreshold + bandHalfKnee, aboveKnee,
+                                      select (level >= bandThreshold - bandHalfKnee, inKnee, float4()));
+
+    const auto g = exp (gainDecibels * (1.0f / 20.0f) * ln10);
+    const auto y = x * (bandPostGains * g);
+    return sumLanes (y) * block.tapeOutputScale;
+}
+
+float4 TapeEngine::processHeadBanks (int channel, float wet, float dry) noexcept
+{
+    auto run = [] (HeadBank& bank, float input)
+    {
+        bank.lastOutput = bank.filters.process (shiftDownAndInsert (bank.lastOutput, input));
+        return bank.lastOutput[0];
+    };
+
+    const auto wetOut = run (headBankA[channel], wet);
+    const auto dryOut = run (headBankB[channel], dry);
+    return { wetOut, dryOut, 0.0f, 0.0f };
+}
+
+//==============================================================================
+float TapeEngine::finiteSample (float x) noexcept
+{
+    // Nothing that is not a number may reach a filter or delay state, where it would stay for good;
+    // and nothing near the float range, which the gains ahead could carry past it.
+    constexpr float largest = 1.0e15f;
+
+    if (! std::isfinite (x))
+        return 0.0f;
+
+    return x < -largest ? -largest : (x > largest ? largest : x);
+}
+
+void TapeEngine::process (float* const* channels, int numChannels, int numSamples) noexcept
+{
+    if (channels == nullptr || numChannels <= 0)
+        return;
+
+    if (numChannels > maximumChannels)
+        numChannels = maximumChannels;
+
+    if (numSamples < 0)
+        numSamples = 0;
+
+    designHeadBanks (numChannels);
+    setCompressionRatios();
+    block.noiseAmplitude = noiseAmplitudes[noiseSetting];
+
+    // A snap asked for before this block's values were read takes them at once.
+    if (snapThisBlock)
+    {
+        snapThisBlock = false;
+        snapRamps();
+    }
+    else
+    {
+        setRampTargets (numSamples);
+    }
+
+    eqRamping = false;
+    for (const auto& ramp : ramps.eqGain)
+        eqRamping = eqRamping || ramp.isRamping();
+
+    if (numSamples == 0)
+        return;
+
+    const auto driveAmount = 1.0f + 12.0f * (1.0f - tapeQuality) + 2.0f * (1.0f - headQuality);
+    block.drive = float4 (driveAmount, driveAmount, 1.0f, 1.0f);
+    block.wowIncrement = (15.0f + 10.0f * (1.0f - motorQuality)) / sampleRate;
+    block.wowDepth = 35.0f * (1.0f - motorQuality);
+    block.bandPreGain = bandPreGains * tapeTypeBandGains[tapeType];
+    block.tapeOutputScale = 0.15f + 0.2f * fourthPower (tapeQuality);
+
+    noiseSource.beginBlock (numSamples * numChannels);
+
+    const bool stereo = numChannels >= 2;
+
+    for (int i = 0; i < numSamples; ++i)
+    {
+        const auto left = finiteSample (channels[0][i]);
+        const auto right = stereo ? finiteSample (channels[1][i]) : left;
+
+        bypassDelay.push (0, left);
+        bypassDelay.push (1, right);
+        bypassDelay.advance();
+
+        auto frame = stereo ? processHeadTilt (left, right) : float4 (left);
+
+        const auto inGain = gainFromDecibels (ramps.inputGain.next());
+        const auto mix = ramps.dryWet.next();
+        const auto outGain = gainFromDecibels (ramps.outputGain.next());
+
+        if (eqRamping)
+            updateEq();
+
+        frame = processTone (frame);
+        generateNoise (numChannels, frame);
+        frame = (frame * block.drive) * float4 (inGain, inGain, 1.0f, 1.0f);
+
+        const auto bands = splitBands (frame);
+        const auto wow = block.wowDepth * advanceWowLfo();
+
+        float4 wetBands[maximumChannels];
+        bandsOfChannels (bands.band1, bands.band2, bands.band3, bands.band4, wetBands[0], wetBands[1]);
+
+        if (stereo)
+            applyCrossbleed (wetBands[0], wetBands[1]);
+
+        for (int ch = 0; ch < numChannels; ++ch)
+        {
+            const auto wet = compressBands (wetBands[ch]);
+            const auto dry = (bands.band1[2 + ch] + bands.band3[2 + ch]) + (bands.band2[2 + ch] + bands.band4[2 + ch]);
+
+            const auto head = processHeadBanks (ch, wet, dry);
+            const auto wetDelayed = wetDelay[ch].process (head[0], wow);
+            const auto dryDelayed = dryDelay[ch].process (head[1]);
+
+            channels[ch][i] = (mix * wetDelayed) * outGain + (1.0f - mix) * dryDelayed;
+        }
+    }
+
+    updateMeters (channels, numChannels, numSamples);
+}
+
+void TapeEngine::processBypassed (float* const* channels, int numChannels, int numSamples) noexcept
+{
+    if (channels == nullptr || numChannels <= 0 || numSamples <= 0)
+        return;
+
+    if (numChannels > maximumChannels)
+        numChannels = maximumChannels;
+
+    for (int i = 0; i < numSamples; ++i)
+    {
+        const auto left = channels[0][i];
+        bypassDelay.push (0, left);
+        bypassDelay.push (1, numChannels > 1 ? channels[1][i] : left);
+
+        for (int ch = 0; ch < numChannels; ++ch)
+            channels[ch][i] = bypassDelay.read (ch);
+
+        bypassDelay.advance();
+    }
+}
+
+//==============================================================================
+void TapeEngine::updateMeters (const float* const* channels, int numChannels, int numSamples) noexcept
+{
+    for (int ch = 0; ch < numChannels; ++ch)
+    {
+        auto peak = 0.0f;
+
+        for (int i = 0; i < numSamples; ++i)
+        {
+            const auto a = std::abs (channels[ch][i]);
+            if (a > peak)
+                peak = a;
+        }
+
+        meters[ch].update (peak);
+    }
+}
+
+float TapeEngine::takeMeterLevel (int channel) noexcept
+{
+    return meters[channel & 1].take();
+}

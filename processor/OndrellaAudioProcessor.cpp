@@ -48,7 +48,7 @@ void OndrellaAudioProcessor::prepareToPlay (double sampleRate, int)
     engine.reset();
 
     // setLatencySamples only notifies the host when the figure actually changes.
-    setLatencySamples ((int) (engine.getSampleRate() * 0.002f) + 4);
+    setLatencySamples (engine.getLatencySamples());
 }
 
 void OndrellaAudioProcessor::releaseResources() {}
