@@ -12,8 +12,13 @@ namespace
     // Designs stay finite and stable for any frequency the caller passes: a frequency at or
     // above half the rate would turn the bilinear transform's K negative, and 0 Hz would put
     // a double pole on the unit circle.
-    constexpr float lowestFrequencyRatio  = 1.0e-5f;
+    constexpr float lowestFrequencyRatio  = 1.0e-4f;
     constexpr float highestFrequencyRatio = 0.499f;
+
+    // Gains (±60 dB) and Qs well beyond anything the chain asks for, within which no pole of a
+    // design comes so close to 1 that float rounding puts it on the unit circle.
+    constexpr float lowestGain = 1.0e-3f, highestGain = 1.0e3f;
+    constexpr float lowestQ = 0.05f;
 
     float4 safeFrequency (float4 frequency, float4 sampleRate) noexcept
     {
@@ -42,26 +47,26 @@ namespace
         float4 A, plus, minus, cw, twoSqrtAAlpha;
     };
 
+    // Every coefficient is divided by a0 rather than multiplied by its reciprocal, so that a
+    // unity design (A = 1) comes out exactly as b0 = 1, b1 = a1, b2 = a2 and passes its input bit for bit.
     BiquadCoeffs4 lowShelf (const ShelfTerms& t) noexcept
     {
         const auto a0 = (t.plus + t.minus * t.cw) + t.twoSqrtAAlpha;
-        const auto inverse = 1.0f / a0;
-        return { t.A * ((t.plus - t.minus * t.cw) + t.twoSqrtAAlpha) * inverse,
-                 2.0f * t.A * (t.minus - t.plus * t.cw) * inverse,
-                 t.A * ((t.plus - t.minus * t.cw) - t.twoSqrtAAlpha) * inverse,
-                 -2.0f * (t.minus + t.plus * t.cw) * inverse,
-                 ((t.plus + t.minus * t.cw) - t.twoSqrtAAlpha) * inverse };
+        return { t.A * ((t.plus - t.minus * t.cw) + t.twoSqrtAAlpha) / a0,
+                 2.0f * t.A * (t.minus - t.plus * t.cw) / a0,
+                 t.A * ((t.plus - t.minus * t.cw) - t.twoSqrtAAlpha) / a0,
+                 -2.0f * (t.minus + t.plus * t.cw) / a0,
+                 ((t.plus + t.minus * t.cw) - t.twoSqrtAAlpha) / a0 };
     }
 
     BiquadCoeffs4 highShelf (const ShelfTerms& t) noexcept
     {
         const auto a0 = (t.plus - t.minus * t.cw) + t.twoSqrtAAlpha;
-        const auto inverse = 1.0f / a0;
-        return { t.A * ((t.plus + t.minus * t.cw) + t.twoSqrtAAlpha) * inverse,
-                 -2.0f * t.A * (t.minus + t.plus * t.cw) * inverse,
-                 t.A * ((t.plus + t.minus * t.cw) - t.twoSqrtAAlpha) * inverse,
-                 2.0f * (t.minus - t.plus * t.cw) * inverse,
-                 ((t.plus - t.minus * t.cw) - t.twoSqrtAAlpha) * inverse };
+        return { t.A * ((t.plus + t.minus * t.cw) + t.twoSqrtAAlpha) / a0,
+                 -2.0f * t.A * (t.minus + t.plus * t.cw) / a0,
+                 t.A * ((t.plus + t.minus * t.cw) - t.twoSqrtAAlpha) / a0,
+                 2.0f * (t.minus - t.plus * t.cw) / a0,
+                 ((t.plus - t.minus * t.cw) - t.twoSqrtAAlpha) / a0 };
     }
 }
 
@@ -70,14 +75,15 @@ BiquadCoeffs4 designBiquadBank4 (float4 sampleRate, float4 frequency, float4 q,
                                  int laneTwoFlag, int laneThreeFlag, float4 gain) noexcept
 {
     const auto f = safeFrequency (frequency, sampleRate);
-    const auto lowestQ = float4 (1.0e-3f);
-    const auto filterQ = max (lowestQ, q);
+    const auto filterQ = max (float4 (lowestQ), q);
 
     // A flagged lane is a shelf with A and Q at 1, which reduces to b0 = 1, b1 = a1, b2 = a2.
     const auto unityLanes = float4 (0.0f, 0.0f, laneTwoFlag != 0 ? 1.0f : 0.0f, laneThreeFlag != 0 ? 1.0f : 0.0f);
     const auto unity = unityLanes > float4 (0.0f);
 
-    const auto A = select (unity, float4 (1.0f), sqrt (max (float4 (0.0f), gain)));
+    // A gain of 0 would leave the low shelf's a0 = 1 − cos ω, which rounds to 0 at low frequencies.
+    const auto shelfGain = min (max (float4 (lowestGain), gain), float4 (highestGain));
+    const auto A = select (unity, float4 (1.0f), sqrt (shelfGain));
     const auto shelfQ = select (unity, float4 (1.0f), filterQ);
 
     const auto omega = (twoPi * f) / sampleRate;
@@ -107,7 +113,6 @@ BiquadCoeffs4 designBiquadBank4 (float4 sampleRate, float4 frequency, float4 q,
 BiquadCoeffs4 designPeakingBank4 (float frequency, float gain, float sampleRate) noexcept
 {
     constexpr float q = 0.6f;
-    constexpr float lowestGain = 1.0e-6f, highestGain = 1.0e6f;
 
     const auto rate = float4 (sampleRate);
     const auto f = safeFrequency (float4 (frequency), rate);
@@ -120,15 +125,16 @@ BiquadCoeffs4 designPeakingBank4 (float frequency, float gain, float sampleRate)
     const auto wetGain = std::isnan (gain) ? 1.0f : std::min (std::max (gain, lowestGain), highestGain);
     const auto A = float4 (std::sqrt (wetGain), std::sqrt (wetGain), 1.0f, 1.0f);
 
+    // Divided by a0, not multiplied by its reciprocal, so that gain 1 is exactly unity.
     const auto alphaOverA = alpha / A;
-    const auto inverse = 1.0f / (1.0f + alphaOverA);
-    const auto b1 = -2.0f * cw * inverse;
+    const auto a0 = 1.0f + alphaOverA;
+    const auto b1 = (-2.0f * cw) / a0;
 
-    return { (1.0f + alpha * A) * inverse,
+    return { (1.0f + alpha * A) / a0,
              b1,
-             (1.0f - alpha * A) * inverse,
+             (1.0f - alpha * A) / a0,
              b1,
-             (1.0f - alphaOverA) * inverse };
+             (1.0f - alphaOverA) / a0 };
 }
 
 //==============================================================================

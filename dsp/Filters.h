@@ -51,16 +51,18 @@ struct BiquadBank4
     - lane 2: high-pass, or with laneTwoFlag set a filter that passes its input unchanged;
     - lane 3: low-pass, or with laneThreeFlag set a filter that passes its input unchanged.
 
-    The gains of lanes 2 and 3 are not used; their Q only when their flag is 0. Frequencies
-    are kept inside (0, 0.499 × rate) so that every design stays stable, and a negative or
-    NaN gain counts as 0 (the shelf then removes its side of the spectrum).
+    The gains of lanes 2 and 3 are not used; their Q only when their flag is 0. So that every
+    design stays finite and stable, frequencies are kept within 0.0001 to 0.499 times the rate,
+    Q at 0.05 or more, and the shelf gains within 10^±3 (±60 dB), a NaN gain counting as the
+    lowest.
 */
 BiquadCoeffs4 designBiquadBank4 (float4 sampleRate, float4 frequency, float4 q,
                                  int laneTwoFlag, int laneThreeFlag, float4 gain) noexcept;
 
 /** A peaking filter of Q 0.6 with the linear centre gain on lanes 0 and 1 (the wet lanes of a
-    frame) and unity on lanes 2 and 3 (the dry lanes). Gain 1 gives a unity filter. Gains are
-    limited to 10^±6 (±120 dB) and a NaN gain counts as 1, so the design is always finite.
+    frame) and unity on lanes 2 and 3 (the dry lanes). Gain 1 gives a unity filter. So that the
+    design stays stable in floats, the gain is limited to 10^±3 (±60 dB), a NaN gain counting as
+    1, and the frequency to 0.0001 to 0.499 times the rate.
 */
 BiquadCoeffs4 designPeakingBank4 (float frequency, float gain, float sampleRate) noexcept;
 
