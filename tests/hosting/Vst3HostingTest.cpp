@@ -1,39 +1,6 @@
-#include <juce_audio_processors/juce_audio_processors.h>
+#include "HostedPlugin.h"
 
-#include <gtest/gtest.h>
-
-namespace
-{
-    // Loads the VST3 bundle the build produced, the way a host does.
-    std::unique_ptr<juce::AudioPluginInstance> loadBuiltPlugin (double sampleRate = 48000.0, int blockSize = 512)
-    {
-        juce::VST3PluginFormat format;
-        juce::OwnedArray<juce::PluginDescription> descriptions;
-        format.findAllTypesForFile (descriptions, ONDRELLA_VST3_BUNDLE);
-
-        if (descriptions.isEmpty())
-            return {};
-
-        juce::String error;
-        auto instance = format.createInstanceFromDescription (*descriptions[0], sampleRate, blockSize, error);
-        EXPECT_TRUE (error.isEmpty()) << error;
-        return instance;
-    }
-
-    // A VST3 reports changed latency through the message loop.
-    void runMessageLoop (int milliseconds = 200)
-    {
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
-    }
-
-    juce::AudioProcessor::BusesLayout makeLayout (const juce::AudioChannelSet& in, const juce::AudioChannelSet& out)
-    {
-        juce::AudioProcessor::BusesLayout layout;
-        layout.inputBuses.add (in);
-        layout.outputBuses.add (out);
-        return layout;
-    }
-}
+using namespace HostedPlugin;
 
 TEST (Vst3Hosting, BundleDescribesTheEffect)
 {
