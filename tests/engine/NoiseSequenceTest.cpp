@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <thread>
 #include <vector>
 
 TEST (NoiseSequence, TheFirstDrawsOfAFreshProcess)
@@ -63,29 +61,4 @@ TEST (NoiseSequence, InstancesShareOneSequenceWithoutRepeats)
     // A's next block skips what B took.
     a.beginBlock (100);
     EXPECT_EQ (a.next(), NoiseRandomState::generatorAt (NoiseRandomState::claimDraws (0) - 100).next());
-}
-
-TEST (NoiseSequence, ConcurrentReservationsNeverOverlap)
-{
-    constexpr int threads = 4, blocksPerThread = 200, drawsPerBlock = 64;
-    std::vector<std::vector<uint64_t>> starts (threads);
-    std::vector<std::thread> workers;
-
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back ([&starts, t]
-        {
-            for (int b = 0; b < blocksPerThread; ++b)
-                starts[(size_t) t].push_back (NoiseRandomState::claimDraws (drawsPerBlock));
-        });
-
-    for (auto& worker : workers)
-        worker.join();
-
-    std::vector<uint64_t> all;
-    for (const auto& s : starts)
-        all.insert (all.end(), s.begin(), s.end());
-
-    std::sort (all.begin(), all.end());
-    for (size_t i = 1; i < all.size(); ++i)
-        EXPECT_GE (all[i] - all[i - 1], (uint64_t) drawsPerBlock);
 }
