@@ -3,14 +3,16 @@
 
 #include "ContactSheet.h"
 
+#include "editor/Palette.h"
+
 #include <cmath>
 
 namespace
 {
-    const juce::Colour panel   { 0xffd9d9c4 };
-    const juce::Colour ink     { 0xff40403d };
-    const juce::Colour caption { 0x99000000 };
-    const juce::Colour groove  { 0xffd8d8c5 };
+    const juce::Colour panel   = Palette::panel;
+    const juce::Colour ink     = Palette::ink;
+    const juce::Colour caption = Palette::caption;
+    const juce::Colour groove  = Palette::groove;
 
     using Pictures = std::map<juce::String, juce::Image>;
 

@@ -3,6 +3,8 @@
 
 #include "Pictures.h"
 
+#include "editor/Palette.h"
+
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -16,10 +18,10 @@ namespace
     using juce::Rectangle;
 
     // The window's palette, and the few tones derived from it.
-    const Colour panel  { 0xffd9d9c4 };
-    const Colour ink    { 0xff40403d };
-    const Colour face   { 0xffccccb8 };
-    const Colour groove { 0xffd8d8c5 };
+    const Colour panel  = Palette::panel;
+    const Colour ink    = Palette::ink;
+    const Colour face   = Palette::face;
+    const Colour groove = Palette::groove;
     const Colour paper  { 0xffe6e4d1 };   // labels and the meter dial: the panel, lit
     const Colour signal { 0xffba2e26 };   // the meter's overload lamp, used sparingly as the accent
     const Colour tape   { 0xff4a4339 };   // wound tape
