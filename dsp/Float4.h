@@ -135,11 +135,14 @@ inline float4 select (float4::Mask mask, float4 a, float4 b) noexcept
     return float4::fromBits ((mask.bits & a.bits()) | (~mask.bits & b.bits()));
 }
 
-/** Lane-wise minimum; where a lane of b is NaN the lane of a is returned. */
-inline float4 min (float4 a, float4 b) noexcept     { return select (b < a, b, a); }
+// Written as comparisons so that they become single min/max instructions, which return their
+// second operand (here a) when a NaN is involved.
 
-/** Lane-wise maximum; where a lane of b is NaN the lane of a is returned. */
-inline float4 max (float4 a, float4 b) noexcept     { return select (a < b, b, a); }
+/** Lane-wise minimum; where a lane of either is NaN the lane of a is returned. */
+inline float4 min (float4 a, float4 b) noexcept     { return float4::fromNative (b.v < a.v ? b.v : a.v); }
+
+/** Lane-wise maximum; where a lane of either is NaN the lane of a is returned. */
+inline float4 max (float4 a, float4 b) noexcept     { return float4::fromNative (a.v < b.v ? b.v : a.v); }
 
 /** Each lane limited to [lo, hi]; a NaN lane stays NaN. */
 inline float4 clamp (float4 x, float4 lo, float4 hi) noexcept    { return min (max (x, lo), hi); }
@@ -238,13 +241,14 @@ inline float4 exp (float4 x) noexcept
     const auto n = roundSmall (scaled);
     const auto r = (x - n * 0.693359375f) - n * -2.12194440e-4f;
 
-    auto p = float4 (1.9875691500e-4f);
-    p = p * r + 1.3981999507e-3f;
-    p = p * r + 8.3334519073e-3f;
-    p = p * r + 4.1665795894e-2f;
-    p = p * r + 1.6666665459e-1f;
-    p = p * r + 5.0000001201e-1f;
-    const auto y = (p * (r * r) + r) + 1.0f;
+    // The degree-5 polynomial in Estrin's order: shorter dependency chains than Horner's,
+    // which matters because the compressor's level → gain path waits on every step.
+    const auto r2 = r * r;
+    const auto p01 = r * 1.6666665459e-1f + 5.0000001201e-1f;
+    const auto p23 = r * 8.3334519073e-3f + 4.1665795894e-2f;
+    const auto p45 = r * 1.9875691500e-4f + 1.3981999507e-3f;
+    const auto p = (p01 + r2 * p23) + (r2 * r2) * p45;
+    const auto y = (p * r2 + r) + 1.0f;
 
     // 2^n as two factors, so that n = 128 at the top and the subnormal results at the bottom are exact.
     const auto whole = roundSmallToBits (scaled);
@@ -267,11 +271,17 @@ inline float4 decibelsToGain (float4 decibels) noexcept
 inline float4 log (float4 x) noexcept
 {
     const auto input = x;
+    auto exponentBias = float4 (127.0f);
 
-    // Subnormals: scale by 2^25 so the exponent field is meaningful, and take 25 off again.
+    // Subnormals: scale by 2^25 so the exponent field means something, and take 25 off again.
+    // They are rare (and zero under flush-to-zero), so they take a branch of their own.
     const auto subnormal = x < float4 (1.17549435e-38f);
-    x = select (subnormal, x * 33554432.0f, x);
-    const auto exponentBias = select (subnormal, float4 (152.0f), float4 (127.0f));
+
+    if (__builtin_expect (subnormal.any(), 0))
+    {
+        x = select (subnormal, x * 33554432.0f, x);
+        exponentBias = select (subnormal, float4 (152.0f), exponentBias);
+    }
 
     // x = m · 2^e with m in [0.5, 1).
     const auto bits = x.bits();
@@ -284,28 +294,32 @@ inline float4 log (float4 x) noexcept
     e = select (small, e - 1.0f, e);
     const auto t = select (small, m + m, m) - 1.0f;
 
+    // The degree-8 polynomial in Estrin's order (see exp).
     const auto z = t * t;
-    auto p = float4 (7.0376836292e-2f);
-    p = p * t - 1.1514610310e-1f;
-    p = p * t + 1.1676998740e-1f;
-    p = p * t - 1.2420140846e-1f;
-    p = p * t + 1.4249322787e-1f;
-    p = p * t - 1.6668057665e-1f;
-    p = p * t + 2.0000714765e-1f;
-    p = p * t - 2.4999993993e-1f;
-    p = p * t + 3.3333331174e-1f;
+    const auto z2 = z * z;
+    const auto q0 = t * -2.4999993993e-1f + 3.3333331174e-1f;
+    const auto q1 = t * -1.6668057665e-1f + 2.0000714765e-1f;
+    const auto q2 = t * -1.2420140846e-1f + 1.4249322787e-1f;
+    const auto q3 = t * -1.1514610310e-1f + 1.1676998740e-1f;
+    const auto p = ((q0 + z * q1) + z2 * (q2 + z * q3)) + (z2 * z2) * 7.0376836292e-2f;
 
     auto y = p * t * z;
     y = y + e * -2.12194440e-4f;
     y = y - z * 0.5f;
     auto result = (t + y) + e * 0.693359375f;
 
-    // The edges of the domain.
+    // The edges of the domain: 0, infinity, negative numbers and NaN.
     const auto infinity = float4::fromBits (float4::NativeBits { 0x7f800000u, 0x7f800000u, 0x7f800000u, 0x7f800000u });
-    const auto notANumber = float4::fromBits (float4::NativeBits { 0x7fc00000u, 0x7fc00000u, 0x7fc00000u, 0x7fc00000u });
-    result = select (input == float4 (0.0f), -infinity, result);
-    result = select (input == infinity, infinity, result);
-    result = select ((input < float4 (0.0f)) | (input != input), notANumber, result);
+    const auto edge = ~(input > float4 (0.0f)) | (input == infinity);
+
+    if (__builtin_expect (edge.any(), 0))
+    {
+        const auto notANumber = float4::fromBits (float4::NativeBits { 0x7fc00000u, 0x7fc00000u, 0x7fc00000u, 0x7fc00000u });
+        result = select (input == float4 (0.0f), -infinity, result);
+        result = select (input == infinity, infinity, result);
+        result = select ((input < float4 (0.0f)) | (input != input), notANumber, result);
+    }
+
     return result;
 }
 
