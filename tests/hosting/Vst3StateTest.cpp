@@ -1,55 +1,14 @@
 // Saved state through the hosted VST3, as a host stores and restores it with a project.
-#include <juce_audio_processors/juce_audio_processors.h>
-
-#include <gtest/gtest.h>
+#include "HostedPlugin.h"
+#include "engine/TemporaryHome.h"
 
 #include <cstdlib>
 
+// Every instance looks for its preset folders below HOME, which EngineTest::TemporaryHome points at a
+// fresh temporary folder before any test loads the plug-in.
+
 namespace
 {
-    /** Every instance this program loads looks for its preset folders below HOME, so HOME points at
-        a temporary folder for the whole run, before any test loads the plug-in.
-    */
-    class TemporaryHome  : public ::testing::Environment
-    {
-    public:
-        TemporaryHome()
-        {
-            char pattern[] = "/tmp/ondrella-hosting-home-XXXXXX";
-
-            if (const auto* made = ::mkdtemp (pattern))
-            {
-                folder = made;
-                ::setenv ("HOME", folder.c_str(), 1);
-            }
-        }
-
-        void TearDown() override
-        {
-            if (! folder.empty())
-                juce::File (folder).deleteRecursively();
-        }
-
-        std::string folder;
-    };
-
-    auto* const temporaryHome = static_cast<TemporaryHome*> (::testing::AddGlobalTestEnvironment (new TemporaryHome));
-
-    std::unique_ptr<juce::AudioPluginInstance> loadPlugin()
-    {
-        juce::VST3PluginFormat format;
-        juce::OwnedArray<juce::PluginDescription> descriptions;
-        format.findAllTypesForFile (descriptions, ONDRELLA_VST3_BUNDLE);
-
-        if (descriptions.isEmpty())
-            return {};
-
-        juce::String error;
-        auto instance = format.createInstanceFromDescription (*descriptions[0], 48000.0, 512, error);
-        EXPECT_TRUE (error.isEmpty()) << error;
-        return instance;
-    }
-
     std::vector<float> firstSixteen (juce::AudioProcessor& plugin)
     {
         std::vector<float> values;
@@ -80,9 +39,7 @@ namespace
 
 TEST (Vst3State, HostRestoresTheParametersItSaved)
 {
-    ASSERT_FALSE (temporaryHome->folder.empty());
-
-    auto plugin = loadPlugin();
+    auto plugin = HostedPlugin::loadBuiltPlugin();
     ASSERT_NE (plugin, nullptr);
     ASSERT_GE (plugin->getParameters().size(), 16);
 
@@ -100,7 +57,7 @@ TEST (Vst3State, HostRestoresTheParametersItSaved)
     expectNear (firstSixteen (*plugin), chosen);
 
     // A new instance, as when a project is reopened.
-    auto reopened = loadPlugin();
+    auto reopened = HostedPlugin::loadBuiltPlugin();
     ASSERT_NE (reopened, nullptr);
     reopened->setStateInformation (saved.getData(), (int) saved.getSize());
     expectNear (firstSixteen (*reopened), chosen);
@@ -108,9 +65,13 @@ TEST (Vst3State, HostRestoresTheParametersItSaved)
 
 TEST (Vst3State, PluginKeepsItsFoldersBelowTheHomeItIsGiven)
 {
-    auto plugin = loadPlugin();
+    auto plugin = HostedPlugin::loadBuiltPlugin();
     ASSERT_NE (plugin, nullptr);
 
-    const auto userFolder = juce::File (temporaryHome->folder).getChildFile (".config/Application Support/Morvellan/Ondrella");
+    const auto* home = std::getenv ("HOME");
+    ASSERT_NE (home, nullptr);
+    EXPECT_TRUE (juce::String (home).contains ("ondrella-")) << home;
+
+    const auto userFolder = juce::File (home).getChildFile (".config/Application Support/Morvellan/Ondrella");
     EXPECT_TRUE (userFolder.isDirectory()) << userFolder.getFullPathName();
 }
