@@ -6,29 +6,18 @@
 
 namespace
 {
-    /** Rounds halves away from zero; a value that is not a number counts as 0, and the
-        result stays within the range of an int.
-    */
-    int roundedAwayFromZero (double v) noexcept
+    /** A whole number as an int, held within the int range; not-a-number counts as 0. */
+    int saturatedInt (double wholeNumber) noexcept
     {
-        if (std::isnan (v))
+        if (std::isnan (wholeNumber))
             return 0;
 
-        const auto r = std::round (v);
         return (int) juce::jlimit ((double) std::numeric_limits<int>::min(),
-                                   (double) std::numeric_limits<int>::max(), r);
+                                   (double) std::numeric_limits<int>::max(), wholeNumber);
     }
 
-    /** Rounds halves to even, as the tilt text does. */
-    int roundedToEven (double v) noexcept
-    {
-        if (std::isnan (v))
-            return 0;
-
-        const auto r = std::nearbyint (v);
-        return (int) juce::jlimit ((double) std::numeric_limits<int>::min(),
-                                   (double) std::numeric_limits<int>::max(), r);
-    }
+    int roundedAwayFromZero (double v) noexcept   { return saturatedInt (std::round (v)); }
+    int roundedToEven (double v) noexcept         { return saturatedInt (std::nearbyint (v)); }
 
     template <typename... Args>
     juce::String printed (const char* format, Args... args)

@@ -98,6 +98,20 @@ namespace ControlTest
         c.mouseUp (mouseEvent (c, to, mods, from));
     }
 
+    /** Presses the control and gives the position it reported with its press. */
+    inline juce::Point<float> reportedPress (juce::Component& c, RecordingCallback& callback, juce::Point<float> at)
+    {
+        callback.calls.clear();
+        c.mouseDown (mouseEvent (c, at));
+
+        for (auto& call : callback.calls)
+            if (call.what == "pressed")
+                return { call.x, call.y };
+
+        ADD_FAILURE() << "no press was reported";
+        return {};
+    }
+
     inline void wheel (juce::Component& c, float deltaY, juce::ModifierKeys mods = {})
     {
         juce::MouseWheelDetails details;

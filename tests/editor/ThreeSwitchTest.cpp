@@ -197,4 +197,8 @@ TEST (ThreeSwitchPicture, TheBodyOutlineSurroundsTheSlots)
     EXPECT_TRUE (hasColour (image, 60, 11, Palette::ink));   // top edge of the body
     EXPECT_TRUE (hasColour (image, 26, 20, Palette::ink));   // left edge
     EXPECT_TRUE (hasColour (image, 60, 12, Palette::panel));
+
+    // The middle slot's leader runs straight down to its label.
+    EXPECT_NE (image.getPixelAt (63, 38), Palette::panel);
+    EXPECT_TRUE (hasColour (image, 58, 38, Palette::panel));
 }
