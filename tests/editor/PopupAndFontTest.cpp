@@ -66,15 +66,6 @@ TEST (ValuePopup, FadesInAndOutByPoint08PerStep)
     EXPECT_EQ (popup.getFadeAlpha(), 0.0f);
 }
 
-TEST (ValuePopup, KeepsItsTextWhileHidden)
-{
-    MVChangeView popup;
-    popup.setText ("-12.0 dB");
-    popup.setShowing (false);
-    popup.stepFade();
-    EXPECT_EQ (popup.getText(), "-12.0 dB");
-}
-
 TEST (ValuePopup, APlateWithAnOutlineAndCentredText)
 {
     MVChangeView popup;

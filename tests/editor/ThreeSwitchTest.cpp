@@ -44,14 +44,6 @@ TEST (ThreeSwitchPosition, ValuesShowTheNearestPositionAtMostTwo)
     EXPECT_EQ (ThreeSwitch::positionForValue (1.0e30f), 2);
 }
 
-TEST (ThreeSwitchPosition, SetValueKeepsTheValueAndMovesThePosition)
-{
-    ThreeSwitch sw;
-    sw.setValue (0.2f, false);
-    EXPECT_EQ (sw.getValue(), 0.2f);
-    EXPECT_EQ (sw.getPosition(), 2);
-}
-
 TEST (ThreeSwitchLayout, TheFrontSizeGivesThreeSlotsInsideA74PixelBody)
 {
     FrontSwitch f;
