@@ -39,6 +39,20 @@ struct BiquadBank4
         return y;
     }
 
+    /** A block of samples through the four filters, in place; the same results as calling
+        process() on each sample in turn, with the states held in registers for the block.
+    */
+    void process (float4* samples, int numSamples) noexcept
+    {
+        auto copy = *this;
+
+        for (int i = 0; i < numSamples; ++i)
+            samples[i] = copy.process (samples[i]);
+
+        s1 = copy.s1;
+        s2 = copy.s2;
+    }
+
     /** Clears the two state vectors; the coefficients stay. */
     void reset() noexcept      { s1 = s2 = float4(); }
 };
@@ -99,6 +113,20 @@ struct ButterworthStage4
         return y;
     }
 
+    /** A block of samples through the four filters, in place; the same results as calling
+        process() on each sample in turn, with the states held in registers for the block.
+    */
+    void process (float4* samples, int numSamples) noexcept
+    {
+        auto copy = *this;
+
+        for (int i = 0; i < numSamples; ++i)
+            samples[i] = copy.process (samples[i]);
+
+        for (int k = 0; k < 3; ++k)
+            state[k] = copy.state[k];
+    }
+
     /** Clears the three state vectors; the design stays. */
     void reset() noexcept      { state[0] = state[1] = state[2] = float4(); }
 
@@ -147,10 +175,54 @@ struct CrossoverSection4
         }
     }
 
+    /** A block of samples through the section, in place; the same results as calling process()
+        on each sample in turn. The stages run side by side within each sample, with their states
+        in registers for the whole block, so that their feedback loops overlap.
+    */
+    void process (float4* samples, int numSamples) noexcept
+    {
+        switch (type)
+        {
+            case CrossoverType::LowPass:   processBlockWith<0, 1> (samples, numSamples); return;
+            case CrossoverType::HighPass:  processBlockWith<2, 3> (samples, numSamples); return;
+            case CrossoverType::AllPass:
+            default:
+            {
+                auto low0 = stages[0], low1 = stages[1], high0 = stages[2], high1 = stages[3];
+
+                for (int i = 0; i < numSamples; ++i)
+                {
+                    const auto x = samples[i];
+                    const auto low = low1.process (low0.process (x));
+                    samples[i] = low + high1.process (high0.process (x));
+                }
+
+                stages[0] = low0;
+                stages[1] = low1;
+                stages[2] = high0;
+                stages[3] = high1;
+                return;
+            }
+        }
+    }
+
     /** Clears every stage's state; the design stays. */
     void reset() noexcept
     {
         for (auto& stage : stages)
             stage.reset();
+    }
+
+private:
+    template <int first, int second>
+    void processBlockWith (float4* samples, int numSamples) noexcept
+    {
+        auto a = stages[first], b = stages[second];
+
+        for (int i = 0; i < numSamples; ++i)
+            samples[i] = b.process (a.process (samples[i]));
+
+        stages[first] = a;
+        stages[second] = b;
     }
 };

@@ -4,6 +4,7 @@
 #include "FilterMeasurement.h"
 
 #include <cmath>
+#include <algorithm>
 #include <limits>
 
 using namespace FilterMeasurement;
@@ -490,4 +491,50 @@ TEST (Crossover, UnusedStagesAreNeitherDesignedNorRun)
     low.reset();
     for (auto& stage : low.stages)
         EXPECT_TRUE ((stage.state[1] == float4()).all() && (stage.state[2] == float4()).all());
+}
+
+//==============================================================================
+TEST (BlockProcessing, BlocksGiveTheSameSamplesAsOneAtATime)
+{
+    auto signal = testSignal (1000);
+    const int blockSizes[] { 1, 7, 32, 0, 64, 500 };
+
+    BiquadBank4 bankBySample, bankByBlock;
+    bankBySample.coeffs = bankByBlock.coeffs = headDesign (48000.0f, 0.7f);
+
+    CrossoverSection4 bySample[3], byBlock[3];
+    bySample[0].designLowPass (float4 (419.6f));
+    bySample[1].designHighPass (float4 (1818.2f));
+    bySample[2].designAllPass (float4 (5015.0f));
+    for (int k = 0; k < 3; ++k)
+        byBlock[k] = bySample[k];
+
+    std::vector<float4> blockOutputs[4];
+    for (auto& output : blockOutputs)
+        output = signal;
+
+    size_t start = 0;
+
+    for (int block = 0; start < signal.size(); ++block)
+    {
+        const auto length = std::min (static_cast<size_t> (blockSizes[block % 6]), signal.size() - start);
+        bankByBlock.process (blockOutputs[0].data() + start, static_cast<int> (length));
+
+        for (int k = 0; k < 3; ++k)
+            byBlock[k].process (blockOutputs[k + 1].data() + start, static_cast<int> (length));
+
+        start += length;
+    }
+
+    for (size_t i = 0; i < signal.size(); ++i)
+    {
+        ASSERT_TRUE ((blockOutputs[0][i] == bankBySample.process (signal[i])).all()) << i;
+
+        for (int k = 0; k < 3; ++k)
+            ASSERT_TRUE ((blockOutputs[k + 1][i] == bySample[k].process (signal[i])).all()) << "section " << k << ", " << i;
+    }
+
+    // The states carry on alike afterwards.
+    EXPECT_TRUE ((bankByBlock.s1 == bankBySample.s1).all());
+    EXPECT_TRUE ((byBlock[2].stages[3].state[2] == bySample[2].stages[3].state[2]).all());
 }
