@@ -7,6 +7,10 @@
 
 #include <cmath>
 #include <functional>
+#if JUCE_INTEL
+ #include <xmmintrin.h>
+#endif
+#include <stdexcept>
 #include <limits>
 
 namespace
@@ -81,6 +85,14 @@ namespace
         ASSERT_TRUE (processor.setBusesLayout (layout));
     }
 
+   #if JUCE_INTEL
+    // The SSE control word: flush-to-zero and denormals-are-zero.
+    constexpr unsigned int flushBits = 0x8040;
+    unsigned int floatingPointMode()    { return _mm_getcsr(); }
+   #else
+    unsigned int floatingPointMode()    { return 0; }
+   #endif
+
     struct NoPositionPlayHead  : juce::AudioPlayHead
     {
         juce::Optional<PositionInfo> getPosition() const override    { return {}; }
@@ -90,10 +102,18 @@ namespace
     {
         juce::Optional<PositionInfo> getPosition() const override
         {
+            statusDuringBlock = floatingPointMode();
+
+            if (throwFromBlock)
+                throw std::runtime_error ("host failure");
+
             PositionInfo info;
             info.setIsPlaying (true);
             return info;
         }
+
+        mutable unsigned int statusDuringBlock = 0;
+        bool throwFromBlock = false;
     };
 }
 
@@ -238,6 +258,34 @@ TEST (ProcessorAudio, TheTransportFlagFollowsThePlayHead)
     process (processor, buffer);
     EXPECT_FALSE (processor.isPlaying.load());
     processor.setPlayHead (nullptr);
+}
+
+TEST (ProcessorAudio, FlushesDenormalsForTheBlockAndRestoresTheCallersMode)
+{
+   #if JUCE_INTEL
+    OndrellaAudioProcessor processor;
+    processor.prepareToPlay (48000.0, 64);
+    juce::AudioBuffer<float> buffer (2, 64);
+    buffer.clear();
+
+    const auto callersMode = floatingPointMode();
+    _mm_setcsr (callersMode & ~flushBits);
+    const auto before = floatingPointMode();
+
+    PlayingPlayHead playHead;
+    processor.setPlayHead (&playHead);
+    process (processor, buffer);
+    EXPECT_EQ (playHead.statusDuringBlock & flushBits, flushBits);
+    EXPECT_EQ (floatingPointMode(), before);
+
+    // Also when the host's play head throws out of the block.
+    playHead.throwFromBlock = true;
+    EXPECT_THROW (process (processor, buffer), std::runtime_error);
+    EXPECT_EQ (floatingPointMode(), before);
+
+    processor.setPlayHead (nullptr);
+    _mm_setcsr (callersMode);
+   #endif
 }
 
 //==============================================================================
