@@ -27,14 +27,14 @@
     equal (unity) head bank and an equal delay, so both paths stay aligned. Every buffer is made
     at construction; nothing here allocates, locks or waits afterwards.
 
-    Threads: prepare(), reset(), setParameters() and process() belong to the audio side (the host
+    Threads: prepare(), reset(), readParameters() and process() belong to the audio side (the host
     never runs prepare and process at once). snapToTargets() may be called from any thread at any
     time; takeMeterLevel() is the editor's side of the meter handshake.
 */
 class TapeEngine
 {
 public:
-    /** The ramps, in the order the chain steps them per sample. */
+    /** The twelve ramps that smooth the parameters over one block. */
     struct Ramps
     {
         RampedValue dryWet, inputGain, outputGain, crossbleed, noiseType, noiseLevel;
