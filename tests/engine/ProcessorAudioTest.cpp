@@ -236,6 +236,14 @@ TEST (ProcessorAudio, MonoProcessesItsOneChannel)
 
     EXPECT_GT (processor.engine.takeMeterLevel (0), 0.05f);
     EXPECT_EQ (processor.engine.takeMeterLevel (1), 0.0f);
+
+    // A stereo instance handed a block with one channel only runs that one.
+    OndrellaAudioProcessor stereo;
+    stereo.prepareToPlay (48000.0, 512);
+    auto narrow = sineBuffer (1, 2048, 48000.0);
+    process (stereo, narrow);
+    EXPECT_TRUE (allFinite (narrow));
+    EXPECT_GT (narrow.getMagnitude (0, 1024, 1024), 0.05f);
 }
 
 TEST (ProcessorAudio, TheTransportFlagFollowsThePlayHead)
