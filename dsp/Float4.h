@@ -211,11 +211,6 @@ namespace float4Detail
         return __builtin_bit_cast (float4::NativeBits, __builtin_bit_cast (float4::NativeInt, n) >> 1);
     }
 
-    /** 2^n for whole n in [-126, 127]. */
-    inline float4 powerOfTwo (float4::NativeBits n) noexcept
-    {
-        return float4::fromBits ((n + 127u) << 23);
-    }
 }
 
 /** The largest magnitude exp() accepts before its result would leave the float range. */
@@ -223,6 +218,25 @@ constexpr float float4ExpLimit = 88.37626f;
 
 /** ln 10 / 20: exp (dB × this) turns decibels into a linear gain. */
 constexpr float float4DecibelsToExponent = 0.115129255f;
+
+namespace float4Detail
+{
+    /** The constants of exp() and log(). They live in memory, defined out of line, so that each
+        is read as an instruction's operand; a literal would be rebuilt in a register as a
+        broadcast on every use, which in these two functions nearly doubles the instruction count.
+    */
+    struct MathConstants
+    {
+        float4 expLowest, expHighest, log2e, ln2High, ln2Low, roundingMagic, one, half;
+        float4 exp0, exp1, exp2, exp3, exp4, exp5;
+        float4 smallestNormal, subnormalScale, subnormalBias, exponentBias, sqrtHalf;
+        float4 log0, log1, log2, log3, log4, log5, log6, log7, log8;
+        float4 zero, infinity, notANumber;
+        float4::NativeBits roundingMagicBits, exponentOffset, exponentField, mantissaField, halfExponent;
+    };
+
+    extern const MathConstants mathConstants;
+}
 
 /** Natural exponential, lane by lane.
 
@@ -232,28 +246,30 @@ constexpr float float4DecibelsToExponent = 0.115129255f;
 */
 inline float4 exp (float4 x) noexcept
 {
-    using namespace float4Detail;
+    const auto& k = float4Detail::mathConstants;
 
-    x = clamp (x, float4 (-float4ExpLimit), float4 (float4ExpLimit));
+    x = clamp (x, k.expLowest, k.expHighest);
 
-    // x = n·ln2 + r with |r| <= ln2 / 2; ln2 in two parts keeps r exact.
-    const auto scaled = x * 1.44269504088896341f;
-    const auto n = roundSmall (scaled);
-    const auto r = (x - n * 0.693359375f) - n * -2.12194440e-4f;
+    // x = n·ln2 + r with |r| <= ln2 / 2; ln2 in two parts keeps r exact. n is rounded with the
+    // 1.5 × 2^23 trick, which leaves it in the low mantissa bits without a float-to-int conversion.
+    const auto shifted = x * k.log2e + k.roundingMagic;
+    const auto n = shifted - k.roundingMagic;
+    const auto r = (x - n * k.ln2High) - n * k.ln2Low;
 
     // The degree-5 polynomial in Estrin's order: shorter dependency chains than Horner's,
     // which matters because the compressor's level → gain path waits on every step.
     const auto r2 = r * r;
-    const auto p01 = r * 1.6666665459e-1f + 5.0000001201e-1f;
-    const auto p23 = r * 8.3334519073e-3f + 4.1665795894e-2f;
-    const auto p45 = r * 1.9875691500e-4f + 1.3981999507e-3f;
+    const auto p01 = r * k.exp1 + k.exp0;
+    const auto p23 = r * k.exp3 + k.exp2;
+    const auto p45 = r * k.exp5 + k.exp4;
     const auto p = (p01 + r2 * p23) + (r2 * r2) * p45;
-    const auto y = (p * r2 + r) + 1.0f;
+    const auto y = (p * r2 + r) + k.one;
 
     // 2^n as two factors, so that n = 128 at the top and the subnormal results at the bottom are exact.
-    const auto whole = roundSmallToBits (scaled);
-    const auto firstHalf = halve (whole);
-    return (y * powerOfTwo (firstHalf)) * powerOfTwo (whole - firstHalf);
+    const auto whole = shifted.bits() - k.roundingMagicBits;
+    const auto firstHalf = float4Detail::halve (whole);
+    return (y * float4::fromBits ((firstHalf + k.exponentOffset) << 23))
+             * float4::fromBits (((whole - firstHalf) + k.exponentOffset) << 23);
 }
 
 /** 10^(dB / 20), lane by lane: a level in decibels as a linear gain. */
@@ -270,54 +286,53 @@ inline float4 decibelsToGain (float4 decibels) noexcept
 */
 inline float4 log (float4 x) noexcept
 {
+    const auto& k = float4Detail::mathConstants;
     const auto input = x;
-    auto exponentBias = float4 (127.0f);
+    auto exponentBias = k.exponentBias;
 
     // Subnormals: scale by 2^25 so the exponent field means something, and take 25 off again.
     // They are rare (and zero under flush-to-zero), so they take a branch of their own.
-    const auto subnormal = x < float4 (1.17549435e-38f);
+    const auto subnormal = x < k.smallestNormal;
 
     if (__builtin_expect (subnormal.any(), 0))
     {
-        x = select (subnormal, x * 33554432.0f, x);
-        exponentBias = select (subnormal, float4 (152.0f), exponentBias);
+        x = select (subnormal, x * k.subnormalScale, x);
+        exponentBias = select (subnormal, k.subnormalBias, exponentBias);
     }
 
     // x = m · 2^e with m in [0.5, 1).
     const auto bits = x.bits();
-    const auto rawExponent = __builtin_bit_cast (float4::NativeInt, (bits >> 23) & 0xffu);
-    auto e = float4::fromNative (__builtin_convertvector (rawExponent, float4::Native)) - exponentBias + 1.0f;
-    auto m = float4::fromBits ((bits & 0x007fffffu) | 0x3f000000u);
+    const auto rawExponent = __builtin_bit_cast (float4::NativeInt, (bits >> 23) & k.exponentField);
+    auto e = float4::fromNative (__builtin_convertvector (rawExponent, float4::Native)) - exponentBias;
+    auto m = float4::fromBits ((bits & k.mantissaField) | k.halfExponent);
 
     // Keep m in [√½, √2): below √½ double it and take one off the exponent.
-    const auto small = m < float4 (0.707106781186547524f);
-    e = select (small, e - 1.0f, e);
-    const auto t = select (small, m + m, m) - 1.0f;
+    const auto small = m < k.sqrtHalf;
+    e = select (small, e - k.one, e);
+    const auto t = select (small, m + m, m) - k.one;
 
     // The degree-8 polynomial in Estrin's order (see exp).
     const auto z = t * t;
     const auto z2 = z * z;
-    const auto q0 = t * -2.4999993993e-1f + 3.3333331174e-1f;
-    const auto q1 = t * -1.6668057665e-1f + 2.0000714765e-1f;
-    const auto q2 = t * -1.2420140846e-1f + 1.4249322787e-1f;
-    const auto q3 = t * -1.1514610310e-1f + 1.1676998740e-1f;
-    const auto p = ((q0 + z * q1) + z2 * (q2 + z * q3)) + (z2 * z2) * 7.0376836292e-2f;
+    const auto q0 = t * k.log1 + k.log0;
+    const auto q1 = t * k.log3 + k.log2;
+    const auto q2 = t * k.log5 + k.log4;
+    const auto q3 = t * k.log7 + k.log6;
+    const auto p = ((q0 + z * q1) + z2 * (q2 + z * q3)) + (z2 * z2) * k.log8;
 
     auto y = p * t * z;
-    y = y + e * -2.12194440e-4f;
-    y = y - z * 0.5f;
-    auto result = (t + y) + e * 0.693359375f;
+    y = y + e * k.ln2Low;
+    y = y - z * k.half;
+    auto result = (t + y) + e * k.ln2High;
 
     // The edges of the domain: 0, infinity, negative numbers and NaN.
-    const auto infinity = float4::fromBits (float4::NativeBits { 0x7f800000u, 0x7f800000u, 0x7f800000u, 0x7f800000u });
-    const auto edge = ~(input > float4 (0.0f)) | (input == infinity);
+    const auto edge = ~(input > k.zero) | (input == k.infinity);
 
     if (__builtin_expect (edge.any(), 0))
     {
-        const auto notANumber = float4::fromBits (float4::NativeBits { 0x7fc00000u, 0x7fc00000u, 0x7fc00000u, 0x7fc00000u });
-        result = select (input == float4 (0.0f), -infinity, result);
-        result = select (input == infinity, infinity, result);
-        result = select ((input < float4 (0.0f)) | (input != input), notANumber, result);
+        result = select (input == k.zero, -k.infinity, result);
+        result = select (input == k.infinity, k.infinity, result);
+        result = select ((input < k.zero) | (input != input), k.notANumber, result);
     }
 
     return result;
