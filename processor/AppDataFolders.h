@@ -40,9 +40,10 @@ public:
     static constexpr juce::int64 maximumFileSize = 64 * 1024;
 
     /** Test seam: points the machine-wide root (normally the framework's common application data
-        directory) at another folder for every AppDataFolders resolved afterwards, so that tests
-        never read or depend on the real machine folders. Pass juce::File() to go back to the real
-        root. Only code that calls this explicitly is affected; nothing in the plug-in calls it.
+        directory) at another folder for every AppDataFolders resolved afterwards, so that tests and
+        the build's preset generator never read or depend on the real machine folders. Pass juce::File()
+        to go back to the real root. It is a plain call, not a setting a host or the environment could
+        trip by accident, and nothing in the plug-in makes it.
     */
     static void setMachineDataRootForTesting (const juce::File& root);
 

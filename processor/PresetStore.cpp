@@ -106,8 +106,7 @@ bool PresetStore::scanFolder (int folderIndex)
         return false;
 
     auto& folder = folders.getReference (folderIndex);
-    folder.entries.clearQuick();
-    folder.entries.minimiseStorageOverheads();
+    folder.entries.clear();
 
     for (const auto& path : AppDataFolders::listSorted (directory, juce::File::findFiles, "*." + extension))
     {
