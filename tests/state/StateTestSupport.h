@@ -119,14 +119,3 @@ private:
         folder.setReadOnly (false, true);
     }
 };
-
-/** The framework's string hash worked out independently: h = 31h + code point over the UTF-32 text. */
-inline juce::int32 referenceHash (const juce::String& text)
-{
-    juce::uint32 h = 0;
-
-    for (auto p = text.getCharPointer(); ! p.isEmpty();)
-        h = 31u * h + (juce::uint32) p.getAndAdvance();
-
-    return (juce::int32) h;
-}
