@@ -16,6 +16,25 @@ namespace
         return x * float4 (-0.999f, 0.998f, -0.997f, 0.996f) + float4 (0.001f, -0.002f, 0.003f, -0.004f);
     }
 
+    /** The nine sections of the four-band split at 419.6, 1818.2 and 5015 Hz, as the engine has them. */
+    void designBandSplit (CrossoverSection4 (&sections)[9])
+    {
+        for (auto& section : sections)
+            for (auto& stage : section.stages)
+                stage.sampleRate = float4 (48000.0f);
+
+        const float4 low (419.6f), middle (1818.2f), high (5015.0f);
+        sections[0].designLowPass (low);
+        sections[1].designAllPass (middle);
+        sections[2].designAllPass (high);
+        sections[3].designHighPass (low);
+        sections[4].designLowPass (middle);
+        sections[5].designAllPass (high);
+        sections[6].designHighPass (middle);
+        sections[7].designLowPass (high);
+        sections[8].designHighPass (high);
+    }
+
     void toneSection (benchmark::State& state)
     {
         BiquadBank4 bands[4];
@@ -68,21 +87,7 @@ namespace
     void bandSplit (benchmark::State& state)
     {
         CrossoverSection4 sections[9];
-
-        for (auto& section : sections)
-            for (auto& stage : section.stages)
-                stage.sampleRate = float4 (48000.0f);
-
-        const float4 low (419.6f), middle (1818.2f), high (5015.0f);
-        sections[0].designLowPass (low);
-        sections[1].designAllPass (middle);
-        sections[2].designAllPass (high);
-        sections[3].designHighPass (low);
-        sections[4].designLowPass (middle);
-        sections[5].designAllPass (high);
-        sections[6].designHighPass (middle);
-        sections[7].designLowPass (high);
-        sections[8].designHighPass (high);
+        designBandSplit (sections);
 
         float4 x (0.5f);
 
@@ -109,21 +114,7 @@ namespace
     {
         constexpr int blockSize = 32;
         CrossoverSection4 sections[9];
-
-        for (auto& section : sections)
-            for (auto& stage : section.stages)
-                stage.sampleRate = float4 (48000.0f);
-
-        const float4 low (419.6f), middle (1818.2f), high (5015.0f);
-        sections[0].designLowPass (low);
-        sections[1].designAllPass (middle);
-        sections[2].designAllPass (high);
-        sections[3].designHighPass (low);
-        sections[4].designLowPass (middle);
-        sections[5].designAllPass (high);
-        sections[6].designHighPass (middle);
-        sections[7].designLowPass (high);
-        sections[8].designHighPass (high);
+        designBandSplit (sections);
 
         float4 input[blockSize], band1[blockSize], band2[blockSize], band3[blockSize], aboveMiddle[blockSize];
         float4 x (0.5f);

@@ -4,6 +4,20 @@
 
 #include <cstdint>
 
+/** Runs a block of samples through a filter in place, exactly as calling its process() on each
+    sample in turn, but on a local copy so that its states stay in registers for the block.
+*/
+template <typename Filter>
+void processBlockInPlace (Filter& filter, float4* samples, int numSamples) noexcept
+{
+    auto copy = filter;
+
+    for (int i = 0; i < numSamples; ++i)
+        samples[i] = copy.process (samples[i]);
+
+    filter = copy;
+}
+
 //==============================================================================
 /**
     The coefficients of four second-order sections, one per lane, normalised so that a0 = 1:
@@ -39,19 +53,8 @@ struct BiquadBank4
         return y;
     }
 
-    /** A block of samples through the four filters, in place; the same results as calling
-        process() on each sample in turn, with the states held in registers for the block.
-    */
-    void process (float4* samples, int numSamples) noexcept
-    {
-        auto copy = *this;
-
-        for (int i = 0; i < numSamples; ++i)
-            samples[i] = copy.process (samples[i]);
-
-        s1 = copy.s1;
-        s2 = copy.s2;
-    }
+    /** A block of samples through the four filters, in place (see processBlockInPlace). */
+    void process (float4* samples, int numSamples) noexcept    { processBlockInPlace (*this, samples, numSamples); }
 
     /** Clears the two state vectors; the coefficients stay. */
     void reset() noexcept      { s1 = s2 = float4(); }
@@ -113,19 +116,8 @@ struct ButterworthStage4
         return y;
     }
 
-    /** A block of samples through the four filters, in place; the same results as calling
-        process() on each sample in turn, with the states held in registers for the block.
-    */
-    void process (float4* samples, int numSamples) noexcept
-    {
-        auto copy = *this;
-
-        for (int i = 0; i < numSamples; ++i)
-            samples[i] = copy.process (samples[i]);
-
-        for (int k = 0; k < 3; ++k)
-            state[k] = copy.state[k];
-    }
+    /** A block of samples through the four filters, in place (see processBlockInPlace). */
+    void process (float4* samples, int numSamples) noexcept    { processBlockInPlace (*this, samples, numSamples); }
 
     /** Clears the three state vectors; the design stays. */
     void reset() noexcept      { state[0] = state[1] = state[2] = float4(); }
@@ -183,26 +175,10 @@ struct CrossoverSection4
     {
         switch (type)
         {
-            case CrossoverType::LowPass:   processBlockWith<0, 1> (samples, numSamples); return;
-            case CrossoverType::HighPass:  processBlockWith<2, 3> (samples, numSamples); return;
+            case CrossoverType::LowPass:   processBlockAs<CrossoverType::LowPass>  (samples, numSamples); return;
+            case CrossoverType::HighPass:  processBlockAs<CrossoverType::HighPass> (samples, numSamples); return;
             case CrossoverType::AllPass:
-            default:
-            {
-                auto low0 = stages[0], low1 = stages[1], high0 = stages[2], high1 = stages[3];
-
-                for (int i = 0; i < numSamples; ++i)
-                {
-                    const auto x = samples[i];
-                    const auto low = low1.process (low0.process (x));
-                    samples[i] = low + high1.process (high0.process (x));
-                }
-
-                stages[0] = low0;
-                stages[1] = low1;
-                stages[2] = high0;
-                stages[3] = high1;
-                return;
-            }
+            default:                       processBlockAs<CrossoverType::AllPass>  (samples, numSamples); return;
         }
     }
 
@@ -214,15 +190,33 @@ struct CrossoverSection4
     }
 
 private:
-    template <int first, int second>
-    void processBlockWith (float4* samples, int numSamples) noexcept
+    template <CrossoverType sectionType>
+    void processBlockAs (float4* samples, int numSamples) noexcept
     {
-        auto a = stages[first], b = stages[second];
+        auto low0 = stages[0], low1 = stages[1], high0 = stages[2], high1 = stages[3];
 
         for (int i = 0; i < numSamples; ++i)
-            samples[i] = b.process (a.process (samples[i]));
+        {
+            const auto x = samples[i];
 
-        stages[first] = a;
-        stages[second] = b;
+            if constexpr (sectionType == CrossoverType::LowPass)
+                samples[i] = low1.process (low0.process (x));
+            else if constexpr (sectionType == CrossoverType::HighPass)
+                samples[i] = high1.process (high0.process (x));
+            else
+                samples[i] = low1.process (low0.process (x)) + high1.process (high0.process (x));
+        }
+
+        if constexpr (sectionType != CrossoverType::HighPass)
+        {
+            stages[0] = low0;
+            stages[1] = low1;
+        }
+
+        if constexpr (sectionType != CrossoverType::LowPass)
+        {
+            stages[2] = high0;
+            stages[3] = high1;
+        }
     }
 };
