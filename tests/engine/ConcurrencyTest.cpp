@@ -1,5 +1,4 @@
 // Meant to run under ThreadSanitizer: every field that two threads share must be race-free.
-#include "TemporaryHome.h"
 
 #include "processor/OndrellaAudioProcessor.h"
 #include "processor/ParameterTable.h"

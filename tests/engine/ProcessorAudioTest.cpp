@@ -1,5 +1,3 @@
-#include "TemporaryHome.h"
-
 #include "processor/OndrellaAudioProcessor.h"
 #include "processor/ParameterTable.h"
 

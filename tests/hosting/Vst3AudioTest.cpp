@@ -1,6 +1,5 @@
 // Audio through the hosted VST3.
 #include "HostedPlugin.h"
-#include "engine/TemporaryHome.h"
 
 #include <cmath>
 

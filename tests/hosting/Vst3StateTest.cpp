@@ -1,10 +1,9 @@
 // Saved state through the hosted VST3, as a host stores and restores it with a project.
 #include "HostedPlugin.h"
-#include "engine/TemporaryHome.h"
 
 #include <cstdlib>
 
-// Every instance looks for its preset folders below HOME, which EngineTest::TemporaryHome points at a
+// Every instance looks for its preset folders below HOME, which the test main points at a
 // fresh temporary folder before any test loads the plug-in.
 
 namespace

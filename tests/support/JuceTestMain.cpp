@@ -2,10 +2,19 @@
 
 #include <gtest/gtest.h>
 
-// Every test runs on a message thread of its own, as the plug-in's non-audio code expects.
+#include "TemporaryHome.h"
+
+// Every test program runs with a temporary HOME and a message thread of its own, as the
+// plug-in's non-audio code expects.
 int main (int argc, char** argv)
 {
+    TestSupport::TemporaryHome home;
     ::testing::InitGoogleTest (&argc, argv);
-    juce::ScopedJuceInitialiser_GUI juceInitialiser;
-    return RUN_ALL_TESTS();
+
+    int result = 0;
+    {
+        juce::ScopedJuceInitialiser_GUI juceInitialiser;
+        result = RUN_ALL_TESTS();
+    }
+    return result;
 }
