@@ -19,20 +19,7 @@ namespace
     /** The nine sections of the four-band split at 419.6, 1818.2 and 5015 Hz, as the engine has them. */
     void designBandSplit (CrossoverSection4 (&sections)[9])
     {
-        for (auto& section : sections)
-            for (auto& stage : section.stages)
-                stage.sampleRate = float4 (48000.0f);
-
-        const float4 low (419.6f), middle (1818.2f), high (5015.0f);
-        sections[0].designLowPass (low);
-        sections[1].designAllPass (middle);
-        sections[2].designAllPass (high);
-        sections[3].designHighPass (low);
-        sections[4].designLowPass (middle);
-        sections[5].designAllPass (high);
-        sections[6].designHighPass (middle);
-        sections[7].designLowPass (high);
-        sections[8].designHighPass (high);
+        designFourBandSplit (sections, 48000.0f, float4 (419.6f), float4 (1818.2f), float4 (5015.0f));
     }
 
     void toneSection (benchmark::State& state)
@@ -94,16 +81,7 @@ namespace
         for (auto _ : state)
         {
             x = nextInput (x);
-            const auto band1 = sections[2].process (sections[1].process (sections[0].process (x)));
-            const auto aboveLow = sections[3].process (x);
-            const auto aboveMiddle = sections[6].process (aboveLow);
-            const auto band4 = sections[8].process (aboveMiddle);
-            const auto band2 = sections[5].process (sections[4].process (aboveLow));
-            const auto band3 = sections[7].process (aboveMiddle);
-            benchmark::DoNotOptimize (band1);
-            benchmark::DoNotOptimize (band2);
-            benchmark::DoNotOptimize (band3);
-            benchmark::DoNotOptimize (band4);
+            benchmark::DoNotOptimize (splitFourBands (sections, x));
         }
 
         state.SetItemsProcessed (state.iterations());

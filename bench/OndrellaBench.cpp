@@ -4,6 +4,7 @@
 
 #include "processor/OndrellaAudioProcessor.h"
 #include "processor/ParameterTable.h"
+#include "tests/support/TemporaryHome.h"
 
 #include <cmath>
 #include <cstdio>
@@ -161,37 +162,14 @@ namespace
                             ->Unit (benchmark::kMicrosecond);
                     }
     }
-
-    /** The preset store of every processor built here looks in a throw-away HOME, never the user's. */
-    struct TemporaryHome
-    {
-        TemporaryHome()
-        {
-            const auto* base = std::getenv ("TMPDIR");
-            std::string pattern = std::string (base != nullptr && *base != 0 ? base : "/tmp") + "/ondrella-bench-XXXXXX";
-
-            if (mkdtemp (pattern.data()) != nullptr)
-            {
-                folder = pattern;
-                setenv ("HOME", folder.c_str(), 1);
-            }
-        }
-
-        ~TemporaryHome()
-        {
-            if (! folder.empty())
-                juce::File (folder).deleteRecursively();
-        }
-
-        std::string folder;
-    };
 }
 
 int main (int argc, char** argv)
 {
-    TemporaryHome home;
+    // The preset store of every processor built here looks in a throw-away HOME, never the user's.
+    TestSupport::TemporaryHome home;
 
-    if (home.folder.empty())
+    if (home.getPath().empty())
     {
         std::fprintf (stderr, "Could not make a temporary HOME folder\n");
         return 1;

@@ -178,3 +178,22 @@ void CrossoverSection4::designAllPass (float4 frequency) noexcept
     stages[2].designHighPass (frequency);
     stages[3].designHighPass (frequency);
 }
+
+//==============================================================================
+void designFourBandSplit (CrossoverSection4 (&sections)[9], float sampleRate,
+                          float4 low, float4 middle, float4 high) noexcept
+{
+    for (auto& section : sections)
+        for (auto& stage : section.stages)
+            stage.sampleRate = float4 (sampleRate);
+
+    sections[0].designLowPass (low);
+    sections[1].designAllPass (middle);
+    sections[2].designAllPass (high);
+    sections[3].designHighPass (low);
+    sections[4].designLowPass (middle);
+    sections[5].designAllPass (high);
+    sections[6].designHighPass (middle);
+    sections[7].designLowPass (high);
+    sections[8].designHighPass (high);
+}

@@ -220,3 +220,36 @@ private:
         }
     }
 };
+
+//==============================================================================
+/** Sets every stage of nine sections to the rate and designs the four-band split at three
+    crossover frequencies, in this order: 0 low-pass at low, 1 all-pass at middle, 2 all-pass at
+    high, 3 high-pass at low, 4 low-pass at middle, 5 all-pass at high, 6 high-pass at middle,
+    7 low-pass at high, 8 high-pass at high. Band 1 is then 0 → 1 → 2, band 2 is 3 → 4 → 5,
+    band 3 is 3 → 6 → 7 and band 4 is 3 → 6 → 8, sections 3 and 6 shared.
+*/
+void designFourBandSplit (CrossoverSection4 (&sections)[9], float sampleRate,
+                          float4 low, float4 middle, float4 high) noexcept;
+
+/** The four band vectors of one sample of a split designed by designFourBandSplit. */
+struct FourBands
+{
+    float4 band1, band2, band3, band4;
+};
+
+/** One sample through a split designed by designFourBandSplit: each section runs once, in the
+    order 0, 1, 2, 3, 6, 8, 4, 5, 7. The four bands add up to the input through the three all-pass
+    responses, so their sum has a flat magnitude.
+*/
+inline FourBands splitFourBands (CrossoverSection4 (&sections)[9], float4 x) noexcept
+{
+    FourBands bands;
+    bands.band1 = sections[2].process (sections[1].process (sections[0].process (x)));
+
+    const auto aboveLow = sections[3].process (x);
+    const auto aboveMiddle = sections[6].process (aboveLow);
+    bands.band4 = sections[8].process (aboveMiddle);
+    bands.band2 = sections[5].process (sections[4].process (aboveLow));
+    bands.band3 = sections[7].process (aboveMiddle);
+    return bands;
+}

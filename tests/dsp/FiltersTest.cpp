@@ -408,38 +408,19 @@ TEST (Crossover, AFourBandSplitSumsToAFlatResponse)
     for (auto rate : rates)
     {
         CrossoverSection4 sections[9];
-
-        for (auto& section : sections)
-            for (auto& stage : section.stages)
-                stage.sampleRate = float4 (rate);
-
-        const float4 low (419.6f), middle (1818.2f), high (5015.0f);
-        sections[0].designLowPass (low);
-        sections[1].designAllPass (middle);
-        sections[2].designAllPass (high);
-        sections[3].designHighPass (low);
-        sections[4].designLowPass (middle);
-        sections[5].designAllPass (high);
-        sections[6].designHighPass (middle);
-        sections[7].designLowPass (high);
-        sections[8].designHighPass (high);
+        designFourBandSplit (sections, rate, float4 (419.6f), float4 (1818.2f), float4 (5015.0f));
 
         std::vector<float4> bands[4];
 
         const auto impulse = impulseResponse ([&] (float4 x)
         {
-            const auto band1 = sections[2].process (sections[1].process (sections[0].process (x)));
-            const auto aboveLow = sections[3].process (x);
-            const auto aboveMiddle = sections[6].process (aboveLow);
-            const auto band4 = sections[8].process (aboveMiddle);
-            const auto band2 = sections[5].process (sections[4].process (aboveLow));
-            const auto band3 = sections[7].process (aboveMiddle);
+            const auto split = splitFourBands (sections, x);
 
-            bands[0].push_back (band1);
-            bands[1].push_back (band2);
-            bands[2].push_back (band3);
-            bands[3].push_back (band4);
-            return (band1 + band3) + (band2 + band4);
+            bands[0].push_back (split.band1);
+            bands[1].push_back (split.band2);
+            bands[2].push_back (split.band3);
+            bands[3].push_back (split.band4);
+            return (split.band1 + split.band3) + (split.band2 + split.band4);
         }, impulseLength);
 
         for (double f = 20.0; f < rate * 0.45; f *= 1.05)
