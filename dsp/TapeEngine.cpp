@@ -272,7 +272,7 @@ void TapeEngine::generateNoise (int numChannels, float4& frame) noexcept
 
     const auto pink = pinkNoise.process (white);
     const auto noise = white * (1.0f - t) + pink * t;
-    const auto g = gainFromDecibels (ramps.noiseLevel.next());
+    const auto g = noiseGainConverter (ramps.noiseLevel.next());
 
     frame = frame + noise * (block.noiseAmplitude * float4 (g, g, 0.0f, 0.0f));
 }
@@ -290,10 +290,13 @@ TapeEngine::Bands TapeEngine::splitBands (float4 frame) noexcept
     return bands;
 }
 
-float TapeEngine::advanceWowLfo() noexcept
+float TapeEngine::advanceWowPhase() noexcept
 {
-    wowPhase = std::fmod (wowPhase + block.wowIncrement, twoPi);
-    return std::sin (wowPhase);
+    // The phase stays in [0, 2π) and moves by far less than 2π a sample, so the remainder is
+    // nearly always the sum itself or one exact subtraction; fmod is only the fallback.
+    const auto sum = wowPhase + block.wowIncrement;
+    wowPhase = sum < twoPi ? sum : (sum < 2.0f * twoPi ? sum - twoPi : std::fmod (sum, twoPi));
+    return wowPhase;
 }
 
 void TapeEngine::applyCrossbleed (float4& wetBandsLeft, float4& wetBandsRight) noexcept
@@ -410,9 +413,9 @@ void TapeEngine::process (float* const* channels, int numChannels, int numSample
 
         auto frame = stereo ? processHeadTilt (left, right) : float4 (left);
 
-        const auto inGain = gainFromDecibels (ramps.inputGain.next());
+        const auto inGain = inputGainConverter (ramps.inputGain.next());
         const auto mix = ramps.dryWet.next();
-        const auto outGain = gainFromDecibels (ramps.outputGain.next());
+        const auto outGain = outputGainConverter (ramps.outputGain.next());
 
         if (eqRamping)
             updateEq();
@@ -422,7 +425,9 @@ void TapeEngine::process (float* const* channels, int numChannels, int numSample
         frame = (frame * block.drive) * float4 (inGain, inGain, 1.0f, 1.0f);
 
         const auto bands = splitBands (frame);
-        const auto wow = block.wowDepth * advanceWowLfo();
+        // With no depth the offset is 0 whatever the sine; the phase moves on all the same.
+        const auto phase = advanceWowPhase();
+        const auto wow = block.wowDepth != 0.0f ? block.wowDepth * std::sin (phase) : 0.0f;
 
         float4 wetBands[maximumChannels];
         bandsOfChannels (bands.band1, bands.band2, bands.band3, bands.band4, wetBands[0], wetBands[1]);

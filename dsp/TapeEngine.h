@@ -14,6 +14,8 @@
 #include "processor/ParameterTable.h"
 
 #include <atomic>
+#include <cmath>
+#include <limits>
 #include <cstdint>
 
 /** The whole signal state of one plug-in instance: the copies of the sixteen parameters, the
@@ -149,6 +151,26 @@ private:
         float tapeOutputScale = 0.0f;
     };
 
+    /** exp (dB × 0.115129255) of a ramp's value, worked out again only when the value moves:
+        outside a ramp the gain of a block is one exp, not one a sample.
+    */
+    struct DecibelConverter
+    {
+        float decibels = std::numeric_limits<float>::quiet_NaN();
+        float gain = 1.0f;
+
+        float operator() (float newDecibels) noexcept
+        {
+            if (newDecibels != decibels)
+            {
+                decibels = newDecibels;
+                gain = std::exp (newDecibels * TapeConstants::decibelsToExponent);
+            }
+
+            return gain;
+        }
+    };
+
     //==============================================================================
     template <typename Apply>
     void forEachRampTarget (Apply&& apply) noexcept;
@@ -166,7 +188,7 @@ private:
     float4 processHeadTilt (float left, float right) noexcept;
     void generateNoise (int numChannels, float4& frame) noexcept;
     Bands splitBands (float4 frame) noexcept;
-    float advanceWowLfo() noexcept;
+    float advanceWowPhase() noexcept;
     void applyCrossbleed (float4& wetBandsLeft, float4& wetBandsRight) noexcept;
     float compressBands (float4 wetBands) const noexcept;
     float4 processHeadBanks (int channel, float wet, float dry) noexcept;
@@ -213,6 +235,7 @@ private:
     LevelMeter meters[maximumChannels];
 
     BlockValues block;
+    DecibelConverter inputGainConverter, outputGainConverter, noiseGainConverter;
     bool eqRamping = false;
 
     // Set by snapToTargets() on any thread; taken when a block starts to read its parameters.
