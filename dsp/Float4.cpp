@@ -1,17 +1,16 @@
 #include "Float4.h"
 
+#include <limits>
+
 namespace
 {
     constexpr float4::NativeBits allLanes (std::uint32_t value) noexcept    { return float4::NativeBits { value, value, value, value }; }
-
-    constexpr float4 fromBitPattern (std::uint32_t value) noexcept
-    {
-        return float4::fromNative (__builtin_bit_cast (float4::Native, allLanes (value)));
-    }
 }
 
 // Cephes single-precision coefficients; ln 2 split so that n · ln2High is exact.
-const float4Detail::MathConstants float4Detail::mathConstants
+// constexpr makes sure the table is filled at compile time, before any static initialiser that
+// might already call exp() or log().
+constexpr float4Detail::MathConstants float4Detail::mathConstants
 {
     float4 (-float4ExpLimit), float4 (float4ExpLimit),
     float4 (1.44269504088896341f), float4 (0.693359375f), float4 (-2.12194440e-4f),
@@ -27,7 +26,7 @@ const float4Detail::MathConstants float4Detail::mathConstants
     float4 (-1.6668057665e-1f), float4 (1.4249322787e-1f), float4 (-1.2420140846e-1f),
     float4 (1.1676998740e-1f), float4 (-1.1514610310e-1f), float4 (7.0376836292e-2f),
 
-    float4 (0.0f), fromBitPattern (0x7f800000u), fromBitPattern (0x7fc00000u),
+    float4 (0.0f), float4 (std::numeric_limits<float>::infinity()), float4 (std::numeric_limits<float>::quiet_NaN()),
 
     allLanes (0x4b400000u), allLanes (127u), allLanes (0xffu), allLanes (0x007fffffu), allLanes (0x3f000000u)
 };
