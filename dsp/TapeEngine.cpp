@@ -1,6 +1,8 @@
 #include "TapeEngine.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -277,19 +279,6 @@ void TapeEngine::generateNoise (int numChannels, float4& frame) noexcept
     frame = frame + noise * (block.noiseAmplitude * float4 (g, g, 0.0f, 0.0f));
 }
 
-TapeEngine::Bands TapeEngine::splitBands (float4 frame) noexcept
-{
-    Bands bands;
-    bands.band1 = crossovers[2].process (crossovers[1].process (crossovers[0].process (frame)));
-
-    const auto aboveLow = crossovers[3].process (frame);
-    const auto aboveMiddle = crossovers[6].process (aboveLow);
-    bands.band4 = crossovers[8].process (aboveMiddle);
-    bands.band2 = crossovers[5].process (crossovers[4].process (aboveLow));
-    bands.band3 = crossovers[7].process (aboveMiddle);
-    return bands;
-}
-
 float TapeEngine::advanceWowPhase() noexcept
 {
     // The phase stays in [0, 2π) and moves by far less than 2π a sample, so the remainder is
@@ -309,7 +298,7 @@ void TapeEngine::applyCrossbleed (float4& wetBandsLeft, float4& wetBandsRight) n
     wetBandsRight = right * compensation;
 }
 
-float TapeEngine::compressBands (float4 wetBands) const noexcept
+__attribute__ ((always_inline)) inline float TapeEngine::compressBands (float4 wetBands) const noexcept
 {
     const auto x = wetBands * block.bandPreGain;
     const auto magnitude = abs (x);
@@ -330,19 +319,6 @@ float TapeEngine::compressBands (float4 wetBands) const noexcept
     const auto g = exp (gainDecibels * (1.0f / 20.0f) * ln10);
     const auto y = x * (bandPostGains * g);
     return sumLanes (y) * block.tapeOutputScale;
-}
-
-float4 TapeEngine::processHeadBanks (int channel, float wet, float dry) noexcept
-{
-    auto run = [] (HeadBank& bank, float input)
-    {
-        bank.lastOutput = bank.filters.process (shiftDownAndInsert (bank.lastOutput, input));
-        return bank.lastOutput[0];
-    };
-
-    const auto wetOut = run (headBankA[channel], wet);
-    const auto dryOut = run (headBankB[channel], dry);
-    return { wetOut, dryOut, 0.0f, 0.0f };
 }
 
 //==============================================================================
@@ -400,6 +376,25 @@ void TapeEngine::process (float* const* channels, int numChannels, int numSample
 
     noiseSource.beginBlock (numSamples * numChannels);
 
+    for (int start = 0; start < numSamples; start += chunkSize)
+    {
+        float* chunk[maximumChannels] {};
+        for (int ch = 0; ch < numChannels; ++ch)
+            chunk[ch] = channels[ch] + start;
+
+        processChunk (chunk, numChannels, std::min (chunkSize, numSamples - start));
+    }
+
+    updateMeters (channels, numChannels, numSamples);
+}
+
+void TapeEngine::processChunk (float* const* channels, int numChannels, int numSamples) noexcept
+{
+    // Each stage runs over the whole chunk before the next one starts. Within a sample the stages
+    // still see exactly the values they would see one sample at a time (each keeps its own state
+    // and ramps), so the numbers are the same; but filter states stay in registers for a chunk,
+    // and the independent samples of the compressor overlap in the processor.
+    auto& c = chunkScratch;
     const bool stereo = numChannels >= 2;
 
     for (int i = 0; i < numSamples; ++i)
@@ -411,44 +406,132 @@ void TapeEngine::process (float* const* channels, int numChannels, int numSample
         bypassDelay.push (1, right);
         bypassDelay.advance();
 
-        auto frame = stereo ? processHeadTilt (left, right) : float4 (left);
+        c.frames[i] = stereo ? processHeadTilt (left, right) : float4 (left);
+        c.inputGains[i] = inputGainConverter (ramps.inputGain.next());
+        c.mixes[i] = ramps.dryWet.next();
+        c.outputGains[i] = outputGainConverter (ramps.outputGain.next());
+    }
 
-        const auto inGain = inputGainConverter (ramps.inputGain.next());
-        const auto mix = ramps.dryWet.next();
-        const auto outGain = outputGainConverter (ramps.outputGain.next());
-
-        if (eqRamping)
+    if (eqRamping)
+    {
+        for (int i = 0; i < numSamples; ++i)
+        {
             updateEq();
+            c.frames[i] = processTone (c.frames[i]);
+        }
+    }
+    else
+    {
+        processToneBlock (c.frames, numSamples);
+    }
 
-        frame = processTone (frame);
-        generateNoise (numChannels, frame);
-        frame = (frame * block.drive) * float4 (inGain, inGain, 1.0f, 1.0f);
+    for (int i = 0; i < numSamples; ++i)
+    {
+        generateNoise (numChannels, c.frames[i]);
+        c.frames[i] = (c.frames[i] * block.drive) * float4 (c.inputGains[i], c.inputGains[i], 1.0f, 1.0f);
+    }
 
-        const auto bands = splitBands (frame);
+    splitBandsBlock (numSamples);
+
+    for (int i = 0; i < numSamples; ++i)
+    {
         // With no depth the offset is 0 whatever the sine; the phase moves on all the same.
         const auto phase = advanceWowPhase();
-        const auto wow = block.wowDepth != 0.0f ? block.wowDepth * std::sin (phase) : 0.0f;
+        c.wowOffsets[i] = block.wowDepth != 0.0f ? block.wowDepth * std::sin (phase) : 0.0f;
+
+        const auto band1 = c.band1[i], band2 = c.frames[i], band3 = c.band3[i], band4 = c.band4[i];
 
         float4 wetBands[maximumChannels];
-        bandsOfChannels (bands.band1, bands.band2, bands.band3, bands.band4, wetBands[0], wetBands[1]);
+        bandsOfChannels (band1, band2, band3, band4, wetBands[0], wetBands[1]);
 
         if (stereo)
             applyCrossbleed (wetBands[0], wetBands[1]);
 
         for (int ch = 0; ch < numChannels; ++ch)
         {
-            const auto wet = compressBands (wetBands[ch]);
-            const auto dry = (bands.band1[2 + ch] + bands.band3[2 + ch]) + (bands.band2[2 + ch] + bands.band4[2 + ch]);
-
-            const auto head = processHeadBanks (ch, wet, dry);
-            const auto wetDelayed = wetDelay[ch].process (head[0], wow);
-            const auto dryDelayed = dryDelay[ch].process (head[1]);
-
-            channels[ch][i] = (mix * wetDelayed) * outGain + (1.0f - mix) * dryDelayed;
+            c.wetBands[ch][i] = wetBands[ch];
+            c.dry[ch][i] = (band1[2 + ch] + band3[2 + ch]) + (band2[2 + ch] + band4[2 + ch]);
         }
     }
 
-    updateMeters (channels, numChannels, numSamples);
+    // The compressor's log and exp form one long chain of dependent steps; two independent ones
+    // written side by side let the processor work on both at once.
+    if (stereo)
+    {
+        for (int i = 0; i < numSamples; ++i)
+        {
+            c.wet[0][i] = compressBands (c.wetBands[0][i]);
+            c.wet[1][i] = compressBands (c.wetBands[1][i]);
+        }
+    }
+    else
+    {
+        int i = 0;
+
+        for (; i + 1 < numSamples; i += 2)
+        {
+            c.wet[0][i] = compressBands (c.wetBands[0][i]);
+            c.wet[0][i + 1] = compressBands (c.wetBands[0][i + 1]);
+        }
+
+        if (i < numSamples)
+            c.wet[0][i] = compressBands (c.wetBands[0][i]);
+    }
+
+    for (int ch = 0; ch < numChannels; ++ch)
+    {
+        auto headA = headBankA[ch], headB = headBankB[ch];
+        auto& wetLine = wetDelay[ch];
+        auto& dryLine = dryDelay[ch];
+        auto* out = channels[ch];
+
+        for (int i = 0; i < numSamples; ++i)
+        {
+            const auto wetDelayed = wetLine.process (runHeadBank (headA, c.wet[ch][i]), c.wowOffsets[i]);
+            const auto dryDelayed = dryLine.process (runHeadBank (headB, c.dry[ch][i]));
+            const auto mix = c.mixes[i];
+
+            out[i] = (mix * wetDelayed) * c.outputGains[i] + (1.0f - mix) * dryDelayed;
+        }
+
+        headBankA[ch] = headA;
+        headBankB[ch] = headB;
+    }
+}
+
+void TapeEngine::processToneBlock (float4* frames, int numSamples) noexcept
+{
+    auto band0 = eqBands[0], band1 = eqBands[1], band2 = eqBands[2], band3 = eqBands[3];
+
+    for (int i = 0; i < numSamples; ++i)
+        frames[i] = band3.process (band2.process (band1.process (band0.process (frames[i]))));
+
+    eqBands[0] = band0;
+    eqBands[1] = band1;
+    eqBands[2] = band2;
+    eqBands[3] = band3;
+}
+
+void TapeEngine::splitBandsBlock (int numSamples) noexcept
+{
+    // The sections in the order of the one-sample split, each over the chunk: band 1 is
+    // 0 → 1 → 2, band 2 is 3 → 4 → 5 (left in frames), band 3 is 3 → 6 → 7 and band 4 is 3 → 6 → 8.
+    auto& c = chunkScratch;
+    const auto bytes = sizeof (float4) * (std::size_t) numSamples;
+
+    std::memcpy (c.band1, c.frames, bytes);
+    crossovers[0].process (c.band1, numSamples);
+    crossovers[1].process (c.band1, numSamples);
+    crossovers[2].process (c.band1, numSamples);
+
+    crossovers[3].process (c.frames, numSamples);
+    std::memcpy (c.band4, c.frames, bytes);
+    crossovers[6].process (c.band4, numSamples);
+    std::memcpy (c.band3, c.band4, bytes);
+    crossovers[8].process (c.band4, numSamples);
+    crossovers[4].process (c.frames, numSamples);
+    crossovers[5].process (c.frames, numSamples);
+    crossovers[7].process (c.band3, numSamples);
 }
 
 void TapeEngine::processBypassed (float* const* channels, int numChannels, int numSamples) noexcept

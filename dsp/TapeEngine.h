@@ -136,9 +136,17 @@ private:
         float4 lastOutput;
     };
 
-    struct Bands
+    /** How many samples each stage runs over before the next stage takes them. */
+    static constexpr int chunkSize = 64;
+
+    /** One chunk's values between the stages. */
+    struct ChunkScratch
     {
-        float4 band1, band2, band3, band4;
+        float4 frames[chunkSize];   // the frame, then band 2 after the split
+        float4 band1[chunkSize], band3[chunkSize], band4[chunkSize];
+        float4 wetBands[maximumChannels][chunkSize];    // the four wet bands of a channel
+        float wet[maximumChannels][chunkSize], dry[maximumChannels][chunkSize];
+        float inputGains[chunkSize], mixes[chunkSize], outputGains[chunkSize], wowOffsets[chunkSize];
     };
 
     struct BlockValues
@@ -187,11 +195,21 @@ private:
 
     float4 processHeadTilt (float left, float right) noexcept;
     void generateNoise (int numChannels, float4& frame) noexcept;
-    Bands splitBands (float4 frame) noexcept;
+    void processChunk (float* const* channels, int numChannels, int numSamples) noexcept;
+    void processToneBlock (float4* frames, int numSamples) noexcept;
+    void splitBandsBlock (int numSamples) noexcept;
     float advanceWowPhase() noexcept;
     void applyCrossbleed (float4& wetBandsLeft, float4& wetBandsRight) noexcept;
     float compressBands (float4 wetBands) const noexcept;
-    float4 processHeadBanks (int channel, float wet, float dry) noexcept;
+
+    /** One sample into a head bank: the last four inputs, one per lane, through its four filters
+        at once; lane 0 of the result is the bank's output.
+    */
+    static float runHeadBank (HeadBank& bank, float input) noexcept
+    {
+        bank.lastOutput = bank.filters.process (shiftDownAndInsert (bank.lastOutput, input));
+        return bank.lastOutput[0];
+    }
     void updateMeters (const float* const* channels, int numChannels, int numSamples) noexcept;
 
     static float finiteSample (float x) noexcept;
@@ -235,6 +253,7 @@ private:
     LevelMeter meters[maximumChannels];
 
     BlockValues block;
+    ChunkScratch chunkScratch;
     DecibelConverter inputGainConverter, outputGainConverter, noiseGainConverter;
     bool eqRamping = false;
 
