@@ -26,46 +26,88 @@ public:
     */
     float process (float input, float offset) noexcept
     {
-        // The read point must stay within one buffer of the write point; a stray offset is held there.
-        const auto limit = capacity - 1.0f;
-        modulation = std::isfinite (offset) ? (offset < -limit ? -limit : (offset > limit ? limit : offset)) : 0.0f;
-        return process (input);
+        float output;
+        run<true> (&input, &offset, &output, 1);
+        return output;
     }
 
     /** Reads and writes with the modulation left as it is (the dry lines keep 0). */
     float process (float input) noexcept
     {
-        auto p = readPosition + modulation;
+        float output;
+        run<false> (&input, nullptr, &output, 1);
+        return output;
+    }
 
-        if (p < 0.0f)
-            p += capacity;
+    /** process (input[i], offsets[i]) for a block; output may be the input. */
+    void process (const float* input, const float* offsets, float* output, int numSamples) noexcept
+    {
+        run<true> (input, offsets, output, numSamples);
+    }
 
-        // p lies in [0, 2 × capacity) here (the read position is below the capacity and the
-        // modulation within it), where the remainder by the capacity is one exact subtraction.
-        p = wrapOnce (p);
-
-        const auto whole = std::trunc (p);
-        const auto last = buffer.size() - 1;
-        const auto i0 = std::min ((std::size_t) whole, last);
-        const auto i1 = std::min ((std::size_t) std::trunc (wrapOnce (p + 1.0f)), last);
-        const auto fraction = p - whole;
-
-        const auto out = buffer[i0] * (1.0f - fraction) + buffer[i1] * fraction;
-
-        buffer[(std::size_t) writeIndex] = input;
-        writeIndex = writeIndex + 1 < tapeDelayCapacity ? writeIndex + 1 : 0;
-        readPosition = wrapOnce (readPosition + 1.0f);
-        return out;
+    /** process (input[i]) for a block; output may be the input. */
+    void process (const float* input, float* output, int numSamples) noexcept
+    {
+        run<false> (input, nullptr, output, numSamples);
     }
 
     float getDelay() const noexcept         { return delay; }
     float getModulation() const noexcept    { return modulation; }
 
 private:
-    /** The floating remainder by the capacity of a value in [0, 2 × capacity): the same result as
-        fmod there, since x − capacity is exact for such x.
+    /** The one loop behind every process(): the line's state is kept in locals for the block, as
+        the buffer writes could otherwise be taken to change it.
     */
-    float wrapOnce (float x) const noexcept    { return x >= capacity ? x - capacity : x; }
+    template <bool takeOffsets>
+    void run (const float* input, const float* offsets, float* output, int numSamples) noexcept
+    {
+        const auto cap = capacity;
+        const auto limit = cap - 1.0f;
+        const auto last = buffer.size() - 1;
+        auto* samples = buffer.data();
+        auto position = readPosition;
+        auto mod = modulation;
+        auto write = writeIndex;
+
+        // The floating remainder by the capacity of a value in [0, 2 × capacity): the same as
+        // fmod there, since x − capacity is exact for such x.
+        const auto wrapOnce = [cap] (float x)    { return x >= cap ? x - cap : x; };
+
+        for (int i = 0; i < numSamples; ++i)
+        {
+            if constexpr (takeOffsets)
+            {
+                // The read point must stay within one buffer of the write point; a stray offset is held there.
+                const auto offset = offsets[i];
+                mod = std::isfinite (offset) ? (offset < -limit ? -limit : (offset > limit ? limit : offset)) : 0.0f;
+            }
+
+            auto p = position + mod;
+
+            if (p < 0.0f)
+                p += cap;
+
+            // p lies in [0, 2 × capacity) here: the read position is below the capacity and the
+            // modulation within it.
+            p = wrapOnce (p);
+
+            const auto whole = std::trunc (p);
+            const auto i0 = std::min ((std::size_t) whole, last);
+            const auto i1 = std::min ((std::size_t) std::trunc (wrapOnce (p + 1.0f)), last);
+            const auto fraction = p - whole;
+
+            const auto out = samples[i0] * (1.0f - fraction) + samples[i1] * fraction;
+
+            samples[(std::size_t) write] = input[i];
+            write = write + 1 < tapeDelayCapacity ? write + 1 : 0;
+            position = wrapOnce (position + 1.0f);
+            output[i] = out;
+        }
+
+        readPosition = position;
+        modulation = mod;
+        writeIndex = write;
+    }
 
     std::vector<float> buffer;
     float modulation = 0.0f;

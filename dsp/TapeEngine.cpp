@@ -481,21 +481,28 @@ void TapeEngine::processChunk (float* const* channels, int numChannels, int numS
     for (int ch = 0; ch < numChannels; ++ch)
     {
         auto headA = headBankA[ch], headB = headBankB[ch];
-        auto& wetLine = wetDelay[ch];
-        auto& dryLine = dryDelay[ch];
-        auto* out = channels[ch];
+        auto* wet = c.wet[ch];
+        auto* dry = c.dry[ch];
 
         for (int i = 0; i < numSamples; ++i)
         {
-            const auto wetDelayed = wetLine.process (runHeadBank (headA, c.wet[ch][i]), c.wowOffsets[i]);
-            const auto dryDelayed = dryLine.process (runHeadBank (headB, c.dry[ch][i]));
-            const auto mix = c.mixes[i];
-
-            out[i] = (mix * wetDelayed) * c.outputGains[i] + (1.0f - mix) * dryDelayed;
+            wet[i] = runHeadBank (headA, wet[i]);
+            dry[i] = runHeadBank (headB, dry[i]);
         }
 
         headBankA[ch] = headA;
         headBankB[ch] = headB;
+
+        wetDelay[ch].process (wet, c.wowOffsets, wet, numSamples);
+        dryDelay[ch].process (dry, dry, numSamples);
+
+        auto* out = channels[ch];
+
+        for (int i = 0; i < numSamples; ++i)
+        {
+            const auto mix = c.mixes[i];
+            out[i] = (mix * wet[i]) * c.outputGains[i] + (1.0f - mix) * dry[i];
+        }
     }
 }
 
