@@ -91,10 +91,11 @@ private:
             // modulation within it.
             p = wrapOnce (p);
 
-            const auto whole = std::trunc (p);
-            const auto i0 = std::min ((std::size_t) whole, last);
-            const auto i1 = std::min ((std::size_t) std::trunc (wrapOnce (p + 1.0f)), last);
-            const auto fraction = p - whole;
+            // For such p a conversion to int truncates exactly, and costs far less than trunc.
+            const auto wholeIndex = (int32_t) p;
+            const auto i0 = std::min ((std::size_t) wholeIndex, last);
+            const auto i1 = std::min ((std::size_t) (int32_t) wrapOnce (p + 1.0f), last);
+            const auto fraction = p - (float) wholeIndex;
 
             const auto out = samples[i0] * (1.0f - fraction) + samples[i1] * fraction;
 

@@ -20,12 +20,20 @@ struct XorShift128
     }
 };
 
-/** A white-noise sample in [-1, 1] from the low 24 bits of a draw. */
-inline float whiteNoiseFrom (uint32_t draw) noexcept
+/** The low 24 bits of a draw as a float (exact), the input of whiteNoiseFromLow24(). */
+inline float low24 (uint32_t draw) noexcept    { return (float) (draw & 0xffffffu); }
+
+/** White-noise samples in [-1, 1] from low24() values: a float, or a float4 of four at once
+    with the same results lane by lane.
+*/
+template <typename FloatType>
+inline FloatType whiteNoiseFromLow24 (FloatType u) noexcept
 {
-    const auto u = (float) (draw & 0xffffffu);
     return (u + u) / 16777215.0f - 1.0f;
 }
+
+/** A white-noise sample in [-1, 1] from the low 24 bits of a draw. */
+inline float whiteNoiseFrom (uint32_t draw) noexcept    { return whiteNoiseFromLow24 (low24 (draw)); }
 
 /** The hiss of every instance in the process comes from one xorshift128 sequence, which starts
     at the generator's fixed seed when the plug-in is loaded and is never reseeded.

@@ -255,28 +255,34 @@ float4 TapeEngine::processHeadTilt (float left, float right) noexcept
     return { tiltedLeft, tiltedRight, left, right };
 }
 
-void TapeEngine::generateNoise (int numChannels, float4& frame) noexcept
+void TapeEngine::addNoiseAndDrive (int numChannels, int numSamples) noexcept
 {
-    const auto t = ramps.noiseType.next();
+    auto& c = chunkScratch;
 
-    float4 white;
-
-    if (numChannels < 2)
+    // The white samples first: the draws in the sequence's order, one or two a frame, turned into
+    // samples four lanes at a time ({first, second, first, second} in stereo, the first in all
+    // four lanes in mono), the same division in each lane as for a single one.
+    for (int i = 0; i < numSamples; ++i)
     {
-        white = float4 (whiteNoiseFrom (noiseSource.next()));
-    }
-    else
-    {
-        const auto first = whiteNoiseFrom (noiseSource.next());
-        const auto second = whiteNoiseFrom (noiseSource.next());
-        white = float4 (first, second, first, second);
+        const auto first = low24 (noiseSource.next());
+        const auto second = numChannels < 2 ? first : low24 (noiseSource.next());
+        c.noise[i] = whiteNoiseFromLow24 (float4 (first, second, first, second));
     }
 
-    const auto pink = pinkNoise.process (white);
-    const auto noise = white * (1.0f - t) + pink * t;
-    const auto g = noiseGainConverter (ramps.noiseLevel.next());
+    auto pink = pinkNoise;
 
-    frame = frame + noise * (block.noiseAmplitude * float4 (g, g, 0.0f, 0.0f));
+    for (int i = 0; i < numSamples; ++i)
+    {
+        const auto t = ramps.noiseType.next();
+        const auto white = c.noise[i];
+        const auto noise = white * (1.0f - t) + pink.process (white) * t;
+        const auto g = noiseGainConverter (ramps.noiseLevel.next());
+
+        const auto frame = c.frames[i] + noise * (block.noiseAmplitude * float4 (g, g, 0.0f, 0.0f));
+        c.frames[i] = (frame * block.drive) * float4 (c.inputGains[i], c.inputGains[i], 1.0f, 1.0f);
+    }
+
+    pinkNoise = pink;
 }
 
 float TapeEngine::advanceWowPhase() noexcept
@@ -425,11 +431,7 @@ void TapeEngine::processChunk (float* const* channels, int numChannels, int numS
         processToneBlock (c.frames, numSamples);
     }
 
-    for (int i = 0; i < numSamples; ++i)
-    {
-        generateNoise (numChannels, c.frames[i]);
-        c.frames[i] = (c.frames[i] * block.drive) * float4 (c.inputGains[i], c.inputGains[i], 1.0f, 1.0f);
-    }
+    addNoiseAndDrive (numChannels, numSamples);
 
     splitBandsBlock (numSamples);
 
