@@ -69,6 +69,16 @@ private:
         auto mod = modulation;
         auto write = writeIndex;
 
+        if (runsUnmodulated (offsets, numSamples))
+        {
+            runUnmodulated (input, output, numSamples);
+
+            if constexpr (takeOffsets)
+                modulation = offsets[numSamples - 1];
+
+            return;
+        }
+
         // The floating remainder by the capacity of a value in [0, 2 × capacity): the same as
         // fmod there, since x − capacity is exact for such x.
         const auto wrapOnce = [cap] (float x)    { return x >= cap ? x - cap : x; };
@@ -107,6 +117,50 @@ private:
 
         readPosition = position;
         modulation = mod;
+        writeIndex = write;
+    }
+
+    /** True when the whole block reads at a whole position with no modulation (the dry lines,
+        and the wet ones without wow): p is then the read position itself and its fraction 0.
+    */
+    bool runsUnmodulated (const float* offsets, int numSamples) const noexcept
+    {
+        // A block with offsets replaces the modulation before its first read.
+        if (numSamples <= 0 || (offsets == nullptr && modulation != 0.0f)
+             || ! (readPosition >= 0.0f && readPosition < capacity)
+             || readPosition != (float) (int32_t) readPosition)
+            return false;
+
+        if (offsets != nullptr)
+            for (int i = 0; i < numSamples; ++i)
+                if (offsets[i] != 0.0f)
+                    return false;
+
+        return true;
+    }
+
+    /** The general loop's steps for a whole read position and a modulation of 0, in integers:
+        the same reads with a fraction of 0, so the same numbers.
+    */
+    void runUnmodulated (const float* input, float* output, int numSamples) noexcept
+    {
+        auto* samples = buffer.data();
+        const auto wrap = (int32_t) capacity;
+        auto read = (int32_t) readPosition;
+        auto write = writeIndex;
+
+        for (int i = 0; i < numSamples; ++i)
+        {
+            const auto next = read + 1 < wrap ? read + 1 : 0;
+            const auto out = samples[read] * 1.0f + samples[next] * 0.0f;
+
+            samples[write] = input[i];
+            write = write + 1 < tapeDelayCapacity ? write + 1 : 0;
+            read = next;
+            output[i] = out;
+        }
+
+        readPosition = (float) read;
         writeIndex = write;
     }
 
