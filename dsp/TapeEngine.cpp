@@ -197,7 +197,10 @@ void TapeEngine::snapRamps() noexcept
 void TapeEngine::designEqFromCurrent() noexcept
 {
     for (int k = 0; k < 4; ++k)
-        eqBands[k].coeffs = designPeakingBank4 (eqFrequencies[k], gainFromDecibels (ramps.eqGain[k].current), sampleRate);
+    {
+        eqDesignGains[k] = gainFromDecibels (ramps.eqGain[k].current);
+        eqBands[k].coeffs = designPeakingBank4 (eqFrequencies[k], eqDesignGains[k], sampleRate);
+    }
 }
 
 float4 TapeEngine::eqGainsToLinear() noexcept
@@ -214,8 +217,15 @@ void TapeEngine::updateEq() noexcept
 {
     const auto gains = eqGainsToLinear();
 
+    // A band whose gain has not moved keeps its design (the same gain gives the same one).
     for (int k = 0; k < 4; ++k)
-        eqBands[k].coeffs = designPeakingBank4 (eqFrequencies[k], gains[k], sampleRate);
+    {
+        if (gains[k] != eqDesignGains[k])
+        {
+            eqDesignGains[k] = gains[k];
+            eqBands[k].coeffs = designPeakingBank4 (eqFrequencies[k], gains[k], sampleRate);
+        }
+    }
 }
 
 float4 TapeEngine::processTone (float4 frame) noexcept

@@ -242,6 +242,7 @@ private:
     CrossoverSection4 crossovers[9];
     HeadBank headBankA[maximumChannels], headBankB[maximumChannels];
     BiquadBank4 eqBands[4];
+    float eqDesignGains[4] {};   // the linear gains eqBands are designed for
 
     float4 bandRatio, bandInverseRatio, bandSlope;
     float4 bandThreshold, bandKnee, bandHalfKnee, bandDoubleKnee;
