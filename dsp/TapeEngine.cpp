@@ -258,13 +258,6 @@ void TapeEngine::setCompressionRatios() noexcept
 }
 
 //==============================================================================
-float4 TapeEngine::processHeadTilt (float left, float right) noexcept
-{
-    const auto tiltedLeft  = tiltDelay[0].process (left,  ramps.tiltDelay[0].next());
-    const auto tiltedRight = tiltDelay[1].process (right, ramps.tiltDelay[1].next());
-    return { tiltedLeft, tiltedRight, left, right };
-}
-
 void TapeEngine::addNoiseAndDrive (int numChannels, int numSamples) noexcept
 {
     auto& c = chunkScratch;
@@ -422,7 +415,21 @@ void TapeEngine::processChunk (float* const* channels, int numChannels, int numS
         bypassDelay.push (1, right);
         bypassDelay.advance();
 
-        c.frames[i] = stereo ? processHeadTilt (left, right) : float4 (left);
+        c.input[0][i] = left;
+        c.input[1][i] = right;
+    }
+
+    // The frame: {tilted left, tilted right, left, right}; mono has no tilt.
+    if (stereo)
+    {
+        tiltDelay[0].process (c.input[0], c.tilted[0], ramps.tiltDelay[0], numSamples);
+        tiltDelay[1].process (c.input[1], c.tilted[1], ramps.tiltDelay[1], numSamples);
+    }
+
+    for (int i = 0; i < numSamples; ++i)
+    {
+        c.frames[i] = stereo ? float4 (c.tilted[0][i], c.tilted[1][i], c.input[0][i], c.input[1][i])
+                             : float4 (c.input[0][i]);
         c.inputGains[i] = inputGainConverter (ramps.inputGain.next());
         c.mixes[i] = ramps.dryWet.next();
         c.outputGains[i] = outputGainConverter (ramps.outputGain.next());

@@ -145,6 +145,7 @@ private:
         float4 frames[chunkSize];   // the frame, then band 2 after the split
         float4 band1[chunkSize], band3[chunkSize], band4[chunkSize];
         float4 noise[chunkSize];
+        float input[maximumChannels][chunkSize], tilted[maximumChannels][chunkSize];
         float4 wetBands[maximumChannels][chunkSize];    // the four wet bands of a channel
         float wet[maximumChannels][chunkSize], dry[maximumChannels][chunkSize];
         float inputGains[chunkSize], mixes[chunkSize], outputGains[chunkSize], wowOffsets[chunkSize];
@@ -194,7 +195,6 @@ private:
     void updateEq() noexcept;
     float4 processTone (float4 frame) noexcept;
 
-    float4 processHeadTilt (float left, float right) noexcept;
     void addNoiseAndDrive (int numChannels, int numSamples) noexcept;
     void processChunk (float* const* channels, int numChannels, int numSamples) noexcept;
     void processToneBlock (float4* frames, int numSamples) noexcept;

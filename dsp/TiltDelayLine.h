@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RampedValue.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -51,6 +53,32 @@ public:
         writeIndex = (writeIndex + 1) & mask;
         readIndex = (readIndex + 1) & mask;
         return y;
+    }
+
+    /** process (input[i], delayRamp.next()) for a block; output may not be the input. */
+    void process (const float* input, float* output, RampedValue& delayRamp, int numSamples) noexcept
+    {
+        if (delayRamp.isRamping() || delayRamp.target != 0.0f || delay != 0.0f)
+        {
+            for (int i = 0; i < numSamples; ++i)
+                output[i] = process (input[i], delayRamp.next());
+
+            return;
+        }
+
+        // Held at no delay the line passes its input and only records it, for a later tilt.
+        auto* samples = buffer.data();
+        auto write = writeIndex;
+
+        for (int i = 0; i < numSamples; ++i)
+        {
+            samples[write] = input[i];
+            output[i] = input[i];
+            write = (write + 1) & mask;
+        }
+
+        writeIndex = write;
+        readIndex = (readIndex + numSamples) & mask;
     }
 
     float getDelay() const noexcept    { return delay; }

@@ -146,6 +146,24 @@ namespace
         }
 
         {
+            // The head starts straight (the tilt lines only record), then tilts one way and the other.
+            auto signal = variedSignal (2 * 48000, 48000.0f);
+            prepareWith (*engine, Settings(), 48000.0f);
+            const std::vector<float> tilts { 0.5f, 0.5f, 0.5f, 0.9f, 0.7f, 0.5f, 0.5f, 0.1f, 0.5f, 0.5f };
+
+            for (int block = 0; block * 512 < signal.size(); ++block)
+            {
+                const auto settings = Settings().with (ParameterIndex::headTilt, tilts[(size_t) (block / 20) % tilts.size()]);
+                const auto length = std::min (512, signal.size() - block * 512);
+                float* pointers[2] { signal[0].data() + block * 512, signal[1].data() + block * 512 };
+                engine->setParameters (settings.values.data());
+                engine->process (pointers, 2, length);
+            }
+
+            append (all, signal);
+        }
+
+        {
             auto signal = variedSignal (2 * 96000, 96000.0f);
             prepareWith (*engine, allActive(), 96000.0f);
             run (*engine, signal, allActive(), 480);
