@@ -235,18 +235,25 @@ float4 TapeEngine::processTone (float4 frame) noexcept
 
 void TapeEngine::designHeadBanks (int numChannels) noexcept
 {
+    // The designs depend on the head quality and the rate only: the same two give the same designs.
     const auto h = headQuality;
-    const float4 rate (sampleRate);
-    const auto frequencies = headBankFrequencies + float4 (0.0f, 0.0f, 0.0f, headLowPassShift * fourthPower (h));
-    const float4 gains (headBankGains[0] * (h + 0.2f) + 15.0f * h, headBankGains[1] * (1.5f * h + 0.2f), 1.0f, 1.0f);
 
-    const auto designA = designBiquadBank4 (rate, frequencies, headBankQ, 0, 0, gains);
-    const auto designB = designBiquadBank4 (rate, frequencies, headBankQ, 1, 1, float4 (1.0f));
+    if (! (h == headDesign.headQuality && sampleRate == headDesign.sampleRate))
+    {
+        const float4 rate (sampleRate);
+        const auto frequencies = headBankFrequencies + float4 (0.0f, 0.0f, 0.0f, headLowPassShift * fourthPower (h));
+        const float4 gains (headBankGains[0] * (h + 0.2f) + 15.0f * h, headBankGains[1] * (1.5f * h + 0.2f), 1.0f, 1.0f);
+
+        headDesign.a = designBiquadBank4 (rate, frequencies, headBankQ, 0, 0, gains);
+        headDesign.b = designBiquadBank4 (rate, frequencies, headBankQ, 1, 1, float4 (1.0f));
+        headDesign.headQuality = h;
+        headDesign.sampleRate = sampleRate;
+    }
 
     for (int ch = 0; ch < numChannels; ++ch)
     {
-        headBankA[ch].filters.coeffs = designA;
-        headBankB[ch].filters.coeffs = designB;
+        headBankA[ch].filters.coeffs = headDesign.a;
+        headBankB[ch].filters.coeffs = headDesign.b;
     }
 }
 

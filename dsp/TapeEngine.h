@@ -254,7 +254,16 @@ private:
     BypassDelayLine bypassDelay;
     LevelMeter meters[maximumChannels];
 
+    /** The head-bank designs of the last block and what they were made for. */
+    struct HeadDesign
+    {
+        BiquadCoeffs4 a, b;
+        float headQuality = std::numeric_limits<float>::quiet_NaN();
+        float sampleRate = 0.0f;
+    };
+
     BlockValues block;
+    HeadDesign headDesign;
     ChunkScratch chunkScratch;
     DecibelConverter inputGainConverter, outputGainConverter, noiseGainConverter;
     bool eqRamping = false;

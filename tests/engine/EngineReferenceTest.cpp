@@ -92,6 +92,9 @@ namespace
                                .with (ParameterIndex::noiseLevel, swing)
                                .with (ParameterIndex::motorQuality, 0.3f * swing);
 
+            if (block % 7 == 3)
+                settings = settings.with (ParameterIndex::headQuality, swing);
+
             if (block % 50 == 25)
                 settings = settings.with (ParameterIndex::tape, (float) (block % 3) * 0.1f)
                                    .with (ParameterIndex::noise, (float) ((block / 3) % 3) * 0.1f);
