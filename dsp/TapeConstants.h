@@ -2,6 +2,8 @@
 
 #include "Float4.h"
 
+#include <cmath>
+
 /** The fixed numbers of the tape model, shared by every engine and never written.
 
     Per-band tables hold bands 1 to 4 (below 419.6 Hz, 419.6 to 1818.2 Hz, 1818.2 to 5015 Hz and
@@ -20,6 +22,9 @@ namespace TapeConstants
 
     /** Decibels to a linear gain: exp (dB × this) = 10^(dB / 20). */
     constexpr float decibelsToExponent = 0.115129255f;
+
+    /** A level in dB as a linear gain, in single precision. */
+    inline float gainFromDecibels (float decibels) noexcept    { return std::exp (decibels * decibelsToExponent); }
 
     /** 3.6, -2.4, 1.2 and 8.4 dB. */
     inline constexpr float4 bandPreGains { 1.51356101f, 0.758577466f, 1.14815319f, 2.63026834f };

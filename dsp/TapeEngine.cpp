@@ -8,8 +8,6 @@ namespace
 {
     using namespace TapeConstants;
 
-    float gainFromDecibels (float decibels) noexcept    { return std::exp (decibels * decibelsToExponent); }
-
     float fourthPower (float x) noexcept              { const auto square = x * x; return square * square; }
 
     // Four band vectors (lanes = frame lanes) regrouped so that lanes become bands: one vector per channel.

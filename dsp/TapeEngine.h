@@ -174,7 +174,7 @@ private:
             if (newDecibels != decibels)
             {
                 decibels = newDecibels;
-                gain = std::exp (newDecibels * TapeConstants::decibelsToExponent);
+                gain = TapeConstants::gainFromDecibels (newDecibels);
             }
 
             return gain;
