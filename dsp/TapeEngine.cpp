@@ -312,27 +312,45 @@ void TapeEngine::applyCrossbleed (float4& wetBandsLeft, float4& wetBandsRight) n
     wetBandsRight = right * compensation;
 }
 
-__attribute__ ((always_inline)) inline float TapeEngine::compressBands (float4 wetBands) const noexcept
+void TapeEngine::compressBands (const float4* wetBands, float* output, int numSamples) noexcept
 {
-    const auto x = wetBands * block.bandPreGain;
-    const auto magnitude = abs (x);
-    const auto silent = magnitude == float4();
+    // One sample's level → gain → output path is a long chain of dependent steps (log, knee, exp).
+    // Run as three loops over the chunk, each loop's samples are independent of one another and
+    // short enough for the processor to work on several at once. The steps are those of a single
+    // sample, in the same order.
+    auto* levels = chunkScratch.levels;
+    auto* gains = chunkScratch.gains;
 
-    // The level in dB; a band that is exactly zero counts as -500 dB (and its log is never taken).
-    const auto level = select (silent, float4 (-500.0f),
-                               log (select (silent, float4 (1.0f), magnitude)) * (float4 (1.0f) / ln10) * 20.0f);
+    for (int i = 0; i < numSamples; ++i)
+    {
+        const auto magnitude = abs (wetBands[i] * block.bandPreGain);
+        const auto silent = magnitude == float4();
 
-    const auto d = level - bandThreshold;
-    const auto kneeOffset = d + bandHalfKnee;
-    const auto aboveKnee = bandSlope * d;
-    const auto inKnee = bandSlope * (kneeOffset * kneeOffset) / bandDoubleKnee;
+        // The level in dB; a band that is exactly zero counts as -500 dB (and its log is never taken).
+        levels[i] = select (silent, float4 (-500.0f),
+                            log (select (silent, float4 (1.0f), magnitude)) * (float4 (1.0f) / ln10) * 20.0f);
+    }
 
-    const auto gainDecibels = select (level >= bandThreshold + bandHalfKnee, aboveKnee,
-                                      select (level >= bandThreshold - bandHalfKnee, inKnee, float4()));
+    for (int i = 0; i < numSamples; ++i)
+    {
+        const auto level = levels[i];
+        const auto d = level - bandThreshold;
+        const auto kneeOffset = d + bandHalfKnee;
+        const auto aboveKnee = bandSlope * d;
+        const auto inKnee = bandSlope * (kneeOffset * kneeOffset) / bandDoubleKnee;
 
-    const auto g = exp (gainDecibels * (1.0f / 20.0f) * ln10);
-    const auto y = x * (bandPostGains * g);
-    return sumLanes (y) * block.tapeOutputScale;
+        gains[i] = select (level >= bandThreshold + bandHalfKnee, aboveKnee,
+                           select (level >= bandThreshold - bandHalfKnee, inKnee, float4()));
+    }
+
+    for (int i = 0; i < numSamples; ++i)
+        gains[i] = exp (gains[i] * (1.0f / 20.0f) * ln10);
+
+    for (int i = 0; i < numSamples; ++i)
+    {
+        const auto y = (wetBands[i] * block.bandPreGain) * (bandPostGains * gains[i]);
+        output[i] = sumLanes (y) * block.tapeOutputScale;
+    }
 }
 
 //==============================================================================
@@ -478,29 +496,8 @@ void TapeEngine::processChunk (float* const* channels, int numChannels, int numS
         }
     }
 
-    // The compressor's log and exp form one long chain of dependent steps; two independent ones
-    // written side by side let the processor work on both at once.
-    if (stereo)
-    {
-        for (int i = 0; i < numSamples; ++i)
-        {
-            c.wet[0][i] = compressBands (c.wetBands[0][i]);
-            c.wet[1][i] = compressBands (c.wetBands[1][i]);
-        }
-    }
-    else
-    {
-        int i = 0;
-
-        for (; i + 1 < numSamples; i += 2)
-        {
-            c.wet[0][i] = compressBands (c.wetBands[0][i]);
-            c.wet[0][i + 1] = compressBands (c.wetBands[0][i + 1]);
-        }
-
-        if (i < numSamples)
-            c.wet[0][i] = compressBands (c.wetBands[0][i]);
-    }
+    for (int ch = 0; ch < numChannels; ++ch)
+        compressBands (c.wetBands[ch], c.wet[ch], numSamples);
 
     for (int ch = 0; ch < numChannels; ++ch)
     {

@@ -147,6 +147,7 @@ private:
         float4 noise[chunkSize];
         float input[maximumChannels][chunkSize], tilted[maximumChannels][chunkSize];
         float4 wetBands[maximumChannels][chunkSize];    // the four wet bands of a channel
+        float4 levels[chunkSize], gains[chunkSize];     // the compressor's, for one channel
         float wet[maximumChannels][chunkSize], dry[maximumChannels][chunkSize];
         float inputGains[chunkSize], mixes[chunkSize], outputGains[chunkSize], wowOffsets[chunkSize];
     };
@@ -201,7 +202,7 @@ private:
     void splitBandsBlock (int numSamples) noexcept;
     float advanceWowPhase() noexcept;
     void applyCrossbleed (float4& wetBandsLeft, float4& wetBandsRight) noexcept;
-    float compressBands (float4 wetBands) const noexcept;
+    void compressBands (const float4* wetBands, float* output, int numSamples) noexcept;
 
     /** One sample into a head bank: the last four inputs, one per lane, through its four filters
         at once; lane 0 of the result is the bank's output.
