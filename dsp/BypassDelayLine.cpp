@@ -1,5 +1,8 @@
 #include "BypassDelayLine.h"
 
+#include <algorithm>
+#include <cstring>
+
 BypassDelayLine::BypassDelayLine()
 {
     for (auto& buffer : buffers)
@@ -30,5 +33,28 @@ void BypassDelayLine::process (float* const* channels, int numChannels, int numS
         }
 
         advance();
+    }
+}
+
+void BypassDelayLine::pushBlock (const float* left, const float* right, int numSamples) noexcept
+{
+    // Only the last size samples of a long block can still be read.
+    if (numSamples > size)
+    {
+        const auto skipped = numSamples - size;
+        writeIndex = (writeIndex + skipped) & mask;
+        left += skipped;
+        right += skipped;
+        numSamples = size;
+    }
+
+    for (int done = 0; done < numSamples;)
+    {
+        const auto length = std::min (numSamples - done, size - writeIndex);
+        const auto bytes = sizeof (float) * (std::size_t) length;
+        std::memcpy (buffers[0].data() + writeIndex, left + done, bytes);
+        std::memcpy (buffers[1].data() + writeIndex, right + done, bytes);
+        writeIndex = (writeIndex + length) & mask;
+        done += length;
     }
 }

@@ -38,6 +38,9 @@ public:
 
     void advance() noexcept    { writeIndex = (writeIndex + 1) & mask; }
 
+    /** push() of each channel and advance() for every sample of a block, all at once. */
+    void pushBlock (const float* left, const float* right, int numSamples) noexcept;
+
     /** Delays a block in place. */
     void process (float* const* channels, int numChannels, int numSamples) noexcept;
 

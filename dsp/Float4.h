@@ -38,11 +38,22 @@ struct float4
         /** True when the comparison holds in this lane (0..3). */
         bool operator[] (int lane) const noexcept   { return bits[lane] != 0; }
 
+        /** One bit per lane, lane 0 in bit 0, set where the comparison holds. */
+        int laneBits() const noexcept
+        {
+           #if defined (__SSE__)
+            // A comparison sets every bit of a lane or none, so the sign bits say it all.
+            return __builtin_ia32_movmskps (__builtin_bit_cast (Native, bits));
+           #else
+            return (bits[0] != 0 ? 1 : 0) | (bits[1] != 0 ? 2 : 0) | (bits[2] != 0 ? 4 : 0) | (bits[3] != 0 ? 8 : 0);
+           #endif
+        }
+
         /** True when the comparison holds in at least one lane. */
-        bool any() const noexcept   { return (bits[0] | bits[1] | bits[2] | bits[3]) != 0; }
+        bool any() const noexcept   { return laneBits() != 0; }
 
         /** True when the comparison holds in all four lanes. */
-        bool all() const noexcept   { return (bits[0] & bits[1] & bits[2] & bits[3]) != 0; }
+        bool all() const noexcept   { return laneBits() == 15; }
     };
 
     Native v;
@@ -278,6 +289,57 @@ inline float4 decibelsToGain (float4 decibels) noexcept
     return exp (decibels * float4DecibelsToExponent);
 }
 
+namespace float4Detail
+{
+    /** The logarithm of lanes that are positive, finite and, once scaled as the exponent bias
+        says, normal: the part of log() that every lane goes through.
+    */
+    inline float4 logCore (float4 x, float4 exponentBias) noexcept
+    {
+        const auto& k = mathConstants;
+
+        // x = m · 2^e with m in [0.5, 1).
+        const auto bits = x.bits();
+        const auto rawExponent = __builtin_bit_cast (float4::NativeInt, (bits >> 23) & k.exponentField);
+        auto e = float4::fromNative (__builtin_convertvector (rawExponent, float4::Native)) - exponentBias;
+        auto m = float4::fromBits ((bits & k.mantissaField) | k.halfExponent);
+
+        // Keep m in [√½, √2): below √½ double it and take one off the exponent.
+        const auto small = m < k.sqrtHalf;
+        e = select (small, e - k.one, e);
+        const auto t = select (small, m + m, m) - k.one;
+
+        // The degree-8 polynomial in Estrin's order (see exp).
+        const auto z = t * t;
+        const auto z2 = z * z;
+        const auto q0 = t * k.log1 + k.log0;
+        const auto q1 = t * k.log3 + k.log2;
+        const auto q2 = t * k.log5 + k.log4;
+        const auto q3 = t * k.log7 + k.log6;
+        const auto p = ((q0 + z * q1) + z2 * (q2 + z * q3)) + (z2 * z2) * k.log8;
+
+        auto y = p * t * z;
+        y = y + e * k.ln2Low;
+        y = y - z * k.half;
+        return (t + y) + e * k.ln2High;
+    }
+}
+
+/** Natural logarithm of lanes that are all normal, positive and finite (1.17549435e-38 up to
+    the largest float): log() without its checks for the edges of the domain, and the same results.
+*/
+inline float4 logOfNormal (float4 x) noexcept
+{
+    return float4Detail::logCore (x, float4Detail::mathConstants.exponentBias);
+}
+
+/** True in the lanes that logOfNormal() accepts. */
+inline float4::Mask isNormalPositive (float4 x) noexcept
+{
+    const auto& k = float4Detail::mathConstants;
+    return (x >= k.smallestNormal) & (x < k.infinity);
+}
+
 /** Natural logarithm, lane by lane.
 
     0 gives −infinity, a negative number or NaN gives NaN, +infinity gives +infinity;
@@ -300,30 +362,7 @@ inline float4 log (float4 x) noexcept
         exponentBias = select (subnormal, k.subnormalBias, exponentBias);
     }
 
-    // x = m · 2^e with m in [0.5, 1).
-    const auto bits = x.bits();
-    const auto rawExponent = __builtin_bit_cast (float4::NativeInt, (bits >> 23) & k.exponentField);
-    auto e = float4::fromNative (__builtin_convertvector (rawExponent, float4::Native)) - exponentBias;
-    auto m = float4::fromBits ((bits & k.mantissaField) | k.halfExponent);
-
-    // Keep m in [√½, √2): below √½ double it and take one off the exponent.
-    const auto small = m < k.sqrtHalf;
-    e = select (small, e - k.one, e);
-    const auto t = select (small, m + m, m) - k.one;
-
-    // The degree-8 polynomial in Estrin's order (see exp).
-    const auto z = t * t;
-    const auto z2 = z * z;
-    const auto q0 = t * k.log1 + k.log0;
-    const auto q1 = t * k.log3 + k.log2;
-    const auto q2 = t * k.log5 + k.log4;
-    const auto q3 = t * k.log7 + k.log6;
-    const auto p = ((q0 + z * q1) + z2 * (q2 + z * q3)) + (z2 * z2) * k.log8;
-
-    auto y = p * t * z;
-    y = y + e * k.ln2Low;
-    y = y - z * k.half;
-    auto result = (t + y) + e * k.ln2High;
+    auto result = float4Detail::logCore (x, exponentBias);
 
     // The edges of the domain: 0, infinity, negative numbers and NaN.
     const auto edge = ~(input > k.zero) | (input == k.infinity);

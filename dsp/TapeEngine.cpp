@@ -302,7 +302,7 @@ float TapeEngine::advanceWowPhase() noexcept
     return wowPhase;
 }
 
-void TapeEngine::applyCrossbleed (float4& wetBandsLeft, float4& wetBandsRight) noexcept
+inline void TapeEngine::applyCrossbleed (float4& wetBandsLeft, float4& wetBandsRight) noexcept
 {
     const auto amounts = crossbleedBandAmounts * ramps.crossbleed.next();
     const auto left  = wetBandsLeft + amounts * wetBandsRight;
@@ -317,30 +317,42 @@ void TapeEngine::compressBands (const float4* wetBands, float* output, int numSa
     // One sample's level → gain → output path is a long chain of dependent steps (log, knee, exp).
     // Run as three loops over the chunk, each loop's samples are independent of one another and
     // short enough for the processor to work on several at once. The steps are those of a single
-    // sample, in the same order.
+    // sample, in the same order. The values of the block are held in locals: the stores to the
+    // scratch buffers, members too, would otherwise make the compiler read them again each time.
     auto* levels = chunkScratch.levels;
     auto* gains = chunkScratch.gains;
+    const auto preGain = block.bandPreGain;
+    const auto threshold = bandThreshold, halfKnee = bandHalfKnee, doubleKnee = bandDoubleKnee, slope = bandSlope;
+    const auto outputScale = block.tapeOutputScale;
+    const auto toDecibels = float4 (1.0f) / ln10;
 
     for (int i = 0; i < numSamples; ++i)
     {
-        const auto magnitude = abs (wetBands[i] * block.bandPreGain);
-        const auto silent = magnitude == float4();
+        const auto magnitude = abs (wetBands[i] * preGain);
+
+        // Nearly always every band is a normal number, whose log needs no checks.
+        if (__builtin_expect (isNormalPositive (magnitude).all(), 1))
+        {
+            levels[i] = logOfNormal (magnitude) * toDecibels * 20.0f;
+            continue;
+        }
 
         // The level in dB; a band that is exactly zero counts as -500 dB (and its log is never taken).
+        const auto silent = magnitude == float4();
         levels[i] = select (silent, float4 (-500.0f),
-                            log (select (silent, float4 (1.0f), magnitude)) * (float4 (1.0f) / ln10) * 20.0f);
+                            log (select (silent, float4 (1.0f), magnitude)) * toDecibels * 20.0f);
     }
 
     for (int i = 0; i < numSamples; ++i)
     {
         const auto level = levels[i];
-        const auto d = level - bandThreshold;
-        const auto kneeOffset = d + bandHalfKnee;
-        const auto aboveKnee = bandSlope * d;
-        const auto inKnee = bandSlope * (kneeOffset * kneeOffset) / bandDoubleKnee;
+        const auto d = level - threshold;
+        const auto kneeOffset = d + halfKnee;
+        const auto aboveKnee = slope * d;
+        const auto inKnee = slope * (kneeOffset * kneeOffset) / doubleKnee;
 
-        gains[i] = select (level >= bandThreshold + bandHalfKnee, aboveKnee,
-                           select (level >= bandThreshold - bandHalfKnee, inKnee, float4()));
+        gains[i] = select (level >= threshold + halfKnee, aboveKnee,
+                           select (level >= threshold - halfKnee, inKnee, float4()));
     }
 
     for (int i = 0; i < numSamples; ++i)
@@ -348,22 +360,32 @@ void TapeEngine::compressBands (const float4* wetBands, float* output, int numSa
 
     for (int i = 0; i < numSamples; ++i)
     {
-        const auto y = (wetBands[i] * block.bandPreGain) * (bandPostGains * gains[i]);
-        output[i] = sumLanes (y) * block.tapeOutputScale;
+        const auto y = (wetBands[i] * preGain) * (bandPostGains * gains[i]);
+        output[i] = sumLanes (y) * outputScale;
     }
 }
 
 //==============================================================================
-float TapeEngine::finiteSample (float x) noexcept
+void TapeEngine::makeFinite (float* samples, int numSamples) noexcept
 {
     // Nothing that is not a number may reach a filter or delay state, where it would stay for good;
     // and nothing near the float range, which the gains ahead could carry past it.
     constexpr float largest = 1.0e15f;
+    const float4 lowest (-largest), highest (largest), finiteLimit (std::numeric_limits<float>::max());
 
-    if (! std::isfinite (x))
-        return 0.0f;
+    int i = 0;
 
-    return x < -largest ? -largest : (x > largest ? largest : x);
+    for (; i + 4 <= numSamples; i += 4)
+    {
+        const auto x = float4::load (samples + i);
+        select (abs (x) <= finiteLimit, clamp (x, lowest, highest), float4()).store (samples + i);
+    }
+
+    for (; i < numSamples; ++i)
+    {
+        const auto x = samples[i];
+        samples[i] = ! std::isfinite (x) ? 0.0f : (x < -largest ? -largest : (x > largest ? largest : x));
+    }
 }
 
 void TapeEngine::process (float* const* channels, int numChannels, int numSamples) noexcept
@@ -429,18 +451,17 @@ void TapeEngine::processChunk (float* const* channels, int numChannels, int numS
     auto& c = chunkScratch;
     const bool stereo = numChannels >= 2;
 
-    for (int i = 0; i < numSamples; ++i)
-    {
-        const auto left = finiteSample (channels[0][i]);
-        const auto right = stereo ? finiteSample (channels[1][i]) : left;
+    const auto bytes = sizeof (float) * (std::size_t) numSamples;
+    std::memcpy (c.input[0], channels[0], bytes);
+    std::memcpy (c.input[1], channels[stereo ? 1 : 0], bytes);
+    makeFinite (c.input[0], numSamples);
 
-        bypassDelay.push (0, left);
-        bypassDelay.push (1, right);
-        bypassDelay.advance();
+    if (stereo)
+        makeFinite (c.input[1], numSamples);
+    else
+        std::memcpy (c.input[1], c.input[0], bytes);
 
-        c.input[0][i] = left;
-        c.input[1][i] = right;
-    }
+    bypassDelay.pushBlock (c.input[0], c.input[1], numSamples);
 
     // The frame: {tilted left, tilted right, left, right}; mono has no tilt.
     if (stereo)

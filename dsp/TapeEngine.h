@@ -201,7 +201,7 @@ private:
     void processToneBlock (float4* frames, int numSamples) noexcept;
     void splitBandsBlock (int numSamples) noexcept;
     float advanceWowPhase() noexcept;
-    void applyCrossbleed (float4& wetBandsLeft, float4& wetBandsRight) noexcept;
+    [[gnu::always_inline]] inline void applyCrossbleed (float4& wetBandsLeft, float4& wetBandsRight) noexcept;
     void compressBands (const float4* wetBands, float* output, int numSamples) noexcept;
 
     /** One sample into a head bank: the last four inputs, one per lane, through its four filters
@@ -214,7 +214,10 @@ private:
     }
     void updateMeters (const float* const* channels, int numChannels, int numSamples) noexcept;
 
-    static float finiteSample (float x) noexcept;
+    /** The input of a channel made safe for the chain: what is not a number becomes 0, the rest is
+        held within ±1e15. In place, four samples at a time.
+    */
+    static void makeFinite (float* samples, int numSamples) noexcept;
 
     //==============================================================================
     float wowPhase = 0.0f;
