@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Float4.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -149,8 +151,26 @@ private:
         auto read = (int32_t) readPosition;
         auto write = writeIndex;
 
+        // Four samples at a time where neither index wraps within them. The four reads go before
+        // the four writes, which gives the same numbers as one sample at a time as long as the
+        // write point leads the read point by more than four samples (the base delay is far more).
+        const auto lead = ((write - read) % tapeDelayCapacity + tapeDelayCapacity) % tapeDelayCapacity;
+        const auto groups = lead > 4 && wrap == tapeDelayCapacity;
+
         for (int i = 0; i < numSamples; ++i)
         {
+            if (groups && i + 4 <= numSamples && read + 4 < wrap && write + 4 <= tapeDelayCapacity)
+            {
+                const auto x = float4::load (input + i);
+                const auto out = float4::load (samples + read) * 1.0f + float4::load (samples + read + 1) * 0.0f;
+                x.store (samples + write);
+                out.store (output + i);
+                read += 4;
+                write = write + 4 < tapeDelayCapacity ? write + 4 : 0;
+                i += 3;
+                continue;
+            }
+
             const auto next = read + 1 < wrap ? read + 1 : 0;
             const auto out = samples[read] * 1.0f + samples[next] * 0.0f;
 
