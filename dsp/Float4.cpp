@@ -19,8 +19,7 @@ constexpr float4Detail::MathConstants float4Detail::mathConstants
     float4 (5.0000001201e-1f), float4 (1.6666665459e-1f), float4 (4.1665795894e-2f),
     float4 (8.3334519073e-3f), float4 (1.3981999507e-3f), float4 (1.9875691500e-4f),
 
-    float4 (1.17549435e-38f), float4 (33554432.0f), float4 (151.0f), float4 (126.0f),
-    float4 (0.707106781186547524f),
+    float4 (1.17549435e-38f), float4 (33554432.0f), float4 (-25.0f),
 
     float4 (3.3333331174e-1f), float4 (-2.4999993993e-1f), float4 (2.0000714765e-1f),
     float4 (-1.6668057665e-1f), float4 (1.4249322787e-1f), float4 (-1.2420140846e-1f),
@@ -28,5 +27,5 @@ constexpr float4Detail::MathConstants float4Detail::mathConstants
 
     float4 (0.0f), float4 (std::numeric_limits<float>::infinity()), float4 (std::numeric_limits<float>::quiet_NaN()),
 
-    allLanes (0x4b400000u), allLanes (127u), allLanes (0xffu), allLanes (0x007fffffu), allLanes (0x3f000000u)
+    allLanes (0x4b400000u), allLanes (127u), allLanes (0x3f3504f3u)   // the last: the bits of √½ in single precision
 };

@@ -240,10 +240,10 @@ namespace float4Detail
     {
         float4 expLowest, expHighest, log2e, ln2High, ln2Low, roundingMagic, one, half;
         float4 exp0, exp1, exp2, exp3, exp4, exp5;
-        float4 smallestNormal, subnormalScale, subnormalBias, exponentBias, sqrtHalf;
+        float4 smallestNormal, subnormalScale, subnormalExponent;
         float4 log0, log1, log2, log3, log4, log5, log6, log7, log8;
         float4 zero, infinity, notANumber;
-        float4::NativeBits roundingMagicBits, exponentOffset, exponentField, mantissaField, halfExponent;
+        float4::NativeBits roundingMagicBits, exponentOffset, sqrtHalfBits;
     };
 
     extern const MathConstants mathConstants;
@@ -291,23 +291,26 @@ inline float4 decibelsToGain (float4 decibels) noexcept
 
 namespace float4Detail
 {
-    /** The logarithm of lanes that are positive, finite and, once scaled as the exponent bias
-        says, normal: the part of log() that every lane goes through.
+    /** The logarithm of positive, finite lanes that are normal numbers, with extra added to the
+        exponent found: the part of log() that every lane goes through.
     */
-    inline float4 logCore (float4 x, float4 exponentBias) noexcept
+    template <bool addExtraExponent>
+    inline float4 logCore (float4 x, float4 extraExponent) noexcept
     {
         const auto& k = mathConstants;
 
-        // x = m · 2^e with m in [0.5, 1).
-        const auto bits = x.bits();
-        const auto rawExponent = __builtin_bit_cast (float4::NativeInt, (bits >> 23) & k.exponentField);
-        auto e = float4::fromNative (__builtin_convertvector (rawExponent, float4::Native)) - exponentBias;
-        auto m = float4::fromBits ((bits & k.mantissaField) | k.halfExponent);
+        // x = m · 2^e with m in [√½, √2): taking the bits of √½ off moves the exponent field
+        // down by one exactly where the mantissa lies below √½, and the mantissa is what is
+        // left after the exponent found is taken off again.
+        const auto offset = x.bits() - k.sqrtHalfBits;
+        const auto exponent = __builtin_bit_cast (float4::NativeInt, offset) >> 23;
+        const auto m = float4::fromBits (x.bits() - (__builtin_bit_cast (float4::NativeBits, exponent) << 23));
+        auto e = float4::fromNative (__builtin_convertvector (exponent, float4::Native));
 
-        // Keep m in [√½, √2): below √½ double it and take one off the exponent.
-        const auto small = m < k.sqrtHalf;
-        e = select (small, e - k.one, e);
-        const auto t = select (small, m + m, m) - k.one;
+        if constexpr (addExtraExponent)
+            e = e + extraExponent;
+
+        const auto t = m - k.one;
 
         // The degree-8 polynomial in Estrin's order (see exp).
         const auto z = t * t;
@@ -330,7 +333,7 @@ namespace float4Detail
 */
 inline float4 logOfNormal (float4 x) noexcept
 {
-    return float4Detail::logCore (x, float4Detail::mathConstants.exponentBias);
+    return float4Detail::logCore<false> (x, {});
 }
 
 /** True in the lanes that logOfNormal() accepts. */
@@ -350,19 +353,17 @@ inline float4 log (float4 x) noexcept
 {
     const auto& k = float4Detail::mathConstants;
     const auto input = x;
-    auto exponentBias = k.exponentBias;
+    float4 result;
 
     // Subnormals: scale by 2^25 so the exponent field means something, and take 25 off again.
     // They are rare (and zero under flush-to-zero), so they take a branch of their own.
     const auto subnormal = x < k.smallestNormal;
 
     if (__builtin_expect (subnormal.any(), 0))
-    {
-        x = select (subnormal, x * k.subnormalScale, x);
-        exponentBias = select (subnormal, k.subnormalBias, exponentBias);
-    }
-
-    auto result = float4Detail::logCore (x, exponentBias);
+        result = float4Detail::logCore<true> (select (subnormal, x * k.subnormalScale, x),
+                                              select (subnormal, k.subnormalExponent, k.zero));
+    else
+        result = float4Detail::logCore<false> (x, {});
 
     // The edges of the domain: 0, infinity, negative numbers and NaN.
     const auto edge = ~(input > k.zero) | (input == k.infinity);
