@@ -10,6 +10,20 @@ namespace
 
     float fourthPower (float x) noexcept              { const auto square = x * x; return square * square; }
 
+    /** convert (ramp.next()) for each sample of a block; outside a ramp one conversion fills it. */
+    template <typename Convert>
+    void rampValues (RampedValue& ramp, Convert&& convert, float* values, int numSamples) noexcept
+    {
+        if (! ramp.isRamping())
+        {
+            std::fill (values, values + numSamples, convert (ramp.target));
+            return;
+        }
+
+        for (int i = 0; i < numSamples; ++i)
+            values[i] = convert (ramp.next());
+    }
+
     // Four band vectors (lanes = frame lanes) regrouped so that lanes become bands: one vector per channel.
     void bandsOfChannels (float4 band1, float4 band2, float4 band3, float4 band4, float4& left, float4& right) noexcept
     {
@@ -471,13 +485,12 @@ void TapeEngine::processChunk (float* const* channels, int numChannels, int numS
     }
 
     for (int i = 0; i < numSamples; ++i)
-    {
         c.frames[i] = stereo ? float4 (c.tilted[0][i], c.tilted[1][i], c.input[0][i], c.input[1][i])
                              : float4 (c.input[0][i]);
-        c.inputGains[i] = inputGainConverter (ramps.inputGain.next());
-        c.mixes[i] = ramps.dryWet.next();
-        c.outputGains[i] = outputGainConverter (ramps.outputGain.next());
-    }
+
+    rampValues (ramps.inputGain, inputGainConverter, c.inputGains, numSamples);
+    rampValues (ramps.dryWet, [] (float value) { return value; }, c.mixes, numSamples);
+    rampValues (ramps.outputGain, outputGainConverter, c.outputGains, numSamples);
 
     if (eqRamping)
     {
@@ -539,8 +552,16 @@ void TapeEngine::processChunk (float* const* channels, int numChannels, int numS
         dryDelay[ch].process (dry, dry, numSamples);
 
         auto* out = channels[ch];
+        int i = 0;
 
-        for (int i = 0; i < numSamples; ++i)
+        for (; i + 4 <= numSamples; i += 4)
+        {
+            const auto mix = float4::load (c.mixes + i);
+            ((mix * float4::load (wet + i)) * float4::load (c.outputGains + i)
+               + (1.0f - mix) * float4::load (dry + i)).store (out + i);
+        }
+
+        for (; i < numSamples; ++i)
         {
             const auto mix = c.mixes[i];
             out[i] = (mix * wet[i]) * c.outputGains[i] + (1.0f - mix) * dry[i];
