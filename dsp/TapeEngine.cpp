@@ -357,6 +357,8 @@ void TapeEngine::compressBands (const float4* wetBands, float* output, int numSa
                             log (select (silent, float4 (1.0f), magnitude)) * toDecibels * 20.0f);
     }
 
+    const auto kneeTop = threshold + halfKnee, kneeBottom = threshold - halfKnee;
+
     for (int i = 0; i < numSamples; ++i)
     {
         const auto level = levels[i];
@@ -365,14 +367,32 @@ void TapeEngine::compressBands (const float4* wetBands, float* output, int numSa
         const auto aboveKnee = slope * d;
         const auto inKnee = slope * (kneeOffset * kneeOffset) / doubleKnee;
 
-        gains[i] = select (level >= threshold + halfKnee, aboveKnee,
-                           select (level >= threshold - halfKnee, inKnee, float4()));
+        gains[i] = select (level >= kneeTop, aboveKnee, select (level >= kneeBottom, inKnee, float4()));
     }
 
     for (int i = 0; i < numSamples; ++i)
         gains[i] = exp (gains[i] * (1.0f / 20.0f) * ln10);
 
-    for (int i = 0; i < numSamples; ++i)
+    // The band sums of four samples at once: with the four outputs transposed into lanes, the
+    // lanes of each add up in the same order as sumLanes().
+    int i = 0;
+
+    for (; i + 4 <= numSamples; i += 4)
+    {
+        float4 y[4];
+
+        for (int k = 0; k < 4; ++k)
+            y[k] = (wetBands[i + k] * preGain) * (bandPostGains * gains[i + k]);
+
+        const auto low01 = shuffle<0, 4, 1, 5> (y[0], y[1]), high01 = shuffle<2, 6, 3, 7> (y[0], y[1]);
+        const auto low23 = shuffle<0, 4, 1, 5> (y[2], y[3]), high23 = shuffle<2, 6, 3, 7> (y[2], y[3]);
+        const auto band1 = shuffle<0, 1, 4, 5> (low01, low23), band2 = shuffle<2, 3, 6, 7> (low01, low23);
+        const auto band3 = shuffle<0, 1, 4, 5> (high01, high23), band4 = shuffle<2, 3, 6, 7> (high01, high23);
+
+        (((band1 + band3) + (band2 + band4)) * outputScale).store (output + i);
+    }
+
+    for (; i < numSamples; ++i)
     {
         const auto y = (wetBands[i] * preGain) * (bandPostGains * gains[i]);
         output[i] = sumLanes (y) * outputScale;
