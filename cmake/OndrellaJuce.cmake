@@ -22,3 +22,16 @@ target_link_libraries (ondrella_juce_settings INTERFACE
 
 # GCC 12 flags the framework's own listener lists with a known false positive.
 target_compile_options (ondrella_juce_settings INTERFACE $<$<CXX_COMPILER_ID:GNU>:-Wno-dangling-pointer>)
+
+# Under a sanitizer only our own code is instrumented: the framework's module sources (large unity
+# files) would take many times longer to build, and the tests are there to check our code.
+function (ondrella_leave_framework_uninstrumented)
+    if (NOT ONDRELLA_SANITIZE)
+        return()
+    endif()
+
+    file (GLOB framework_sources "${JUCE_MODULES_DIR}/*/*.cpp")
+    set_source_files_properties (${framework_sources}
+        DIRECTORY ${ARGN}
+        PROPERTIES COMPILE_OPTIONS "-fno-sanitize=all")
+endfunction()

@@ -35,11 +35,14 @@ targets="" labels="" run_pass optimised \
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# Sanitizer passes build with light optimisation and the framework's debug checks on.
+sanitizer_flags=(-DCMAKE_BUILD_TYPE=Debug "-DCMAKE_C_FLAGS_DEBUG=-O1 -g1" "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1")
+
 targets="" labels="" run_pass asan-ubsan \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DONDRELLA_SANITIZE=address,undefined -DONDRELLA_BUILD_PLUGIN_FORMATS=OFF
+    "${sanitizer_flags[@]}" -DONDRELLA_SANITIZE=address,undefined -DONDRELLA_BUILD_PLUGIN_FORMATS=OFF
 
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
 targets="ondrella_concurrency_tests" labels="concurrency" run_pass tsan \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DONDRELLA_SANITIZE=thread -DONDRELLA_BUILD_PLUGIN_FORMATS=OFF
+    "${sanitizer_flags[@]}" -DONDRELLA_SANITIZE=thread -DONDRELLA_BUILD_PLUGIN_FORMATS=OFF
 
 echo "==== all test passes succeeded"
