@@ -221,37 +221,85 @@ private:
         }
     };
 
+    /** A section of a known type running from locals over a block. */
+    template <CrossoverType sectionType>
+    struct RunningSection
+    {
+        RunningStage low0, low1, high0, high1;
+
+        explicit RunningSection (const CrossoverSection4& section) noexcept
+            : low0 (section.stages[0]), low1 (section.stages[1]), high0 (section.stages[2]), high1 (section.stages[3]) {}
+
+        float4 process (float4 x) noexcept
+        {
+            if constexpr (sectionType == CrossoverType::LowPass)
+                return low1.process (low0.process (x));
+            else if constexpr (sectionType == CrossoverType::HighPass)
+                return high1.process (high0.process (x));
+            else
+                return low1.process (low0.process (x)) + high1.process (high0.process (x));
+        }
+
+        void storeTo (CrossoverSection4& section) const noexcept
+        {
+            if constexpr (sectionType != CrossoverType::HighPass)
+            {
+                low0.storeTo (section.stages[0]);
+                low1.storeTo (section.stages[1]);
+            }
+
+            if constexpr (sectionType != CrossoverType::LowPass)
+            {
+                high0.storeTo (section.stages[2]);
+                high1.storeTo (section.stages[3]);
+            }
+        }
+    };
+
     template <CrossoverType sectionType>
     void processBlockAs (float4* samples, int numSamples) noexcept
     {
         if (numSamples <= 0)
             return;
 
-        RunningStage low0 (stages[0]), low1 (stages[1]), high0 (stages[2]), high1 (stages[3]);
+        RunningSection<sectionType> running (*this);
+
+        for (int i = 0; i < numSamples; ++i)
+            samples[i] = running.process (samples[i]);
+
+        running.storeTo (*this);
+    }
+
+public:
+    /** Two sections of the given types, each over its own block in place, in one loop: the same
+        results as running one after the other, but the two sections' feedback loops overlap.
+        Sections of other types are simply run one after the other.
+    */
+    template <CrossoverType typeA, CrossoverType typeB>
+    static void processPair (CrossoverSection4& a, float4* samplesA,
+                             CrossoverSection4& b, float4* samplesB, int numSamples) noexcept
+    {
+        if (a.type != typeA || b.type != typeB)
+        {
+            a.process (samplesA, numSamples);
+            b.process (samplesB, numSamples);
+            return;
+        }
+
+        if (numSamples <= 0)
+            return;
+
+        RunningSection<typeA> runningA (a);
+        RunningSection<typeB> runningB (b);
 
         for (int i = 0; i < numSamples; ++i)
         {
-            const auto x = samples[i];
-
-            if constexpr (sectionType == CrossoverType::LowPass)
-                samples[i] = low1.process (low0.process (x));
-            else if constexpr (sectionType == CrossoverType::HighPass)
-                samples[i] = high1.process (high0.process (x));
-            else
-                samples[i] = low1.process (low0.process (x)) + high1.process (high0.process (x));
+            samplesA[i] = runningA.process (samplesA[i]);
+            samplesB[i] = runningB.process (samplesB[i]);
         }
 
-        if constexpr (sectionType != CrossoverType::HighPass)
-        {
-            low0.storeTo (stages[0]);
-            low1.storeTo (stages[1]);
-        }
-
-        if constexpr (sectionType != CrossoverType::LowPass)
-        {
-            high0.storeTo (stages[2]);
-            high1.storeTo (stages[3]);
-        }
+        runningA.storeTo (a);
+        runningB.storeTo (b);
     }
 };
 

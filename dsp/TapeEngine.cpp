@@ -604,24 +604,22 @@ void TapeEngine::processToneBlock (float4* frames, int numSamples) noexcept
 
 void TapeEngine::splitBandsBlock (int numSamples) noexcept
 {
-    // The sections in the order of the one-sample split, each over the chunk: band 1 is
+    // The sections over the chunk, each in the same order within its band: band 1 is
     // 0 → 1 → 2, band 2 is 3 → 4 → 5 (left in frames), band 3 is 3 → 6 → 7 and band 4 is 3 → 6 → 8.
     auto& c = chunkScratch;
     const auto bytes = sizeof (float4) * (std::size_t) numSamples;
 
-    std::memcpy (c.band1, c.frames, bytes);
-    crossovers[0].process (c.band1, numSamples);
-    crossovers[1].process (c.band1, numSamples);
-    crossovers[2].process (c.band1, numSamples);
+    // Sections that do not feed one another run in pairs, in one loop each.
+    using Type = CrossoverType;
 
-    crossovers[3].process (c.frames, numSamples);
+    std::memcpy (c.band1, c.frames, bytes);
+    CrossoverSection4::processPair<Type::LowPass, Type::HighPass> (crossovers[0], c.band1, crossovers[3], c.frames, numSamples);
     std::memcpy (c.band4, c.frames, bytes);
-    crossovers[6].process (c.band4, numSamples);
+    CrossoverSection4::processPair<Type::AllPass, Type::HighPass> (crossovers[1], c.band1, crossovers[6], c.band4, numSamples);
     std::memcpy (c.band3, c.band4, bytes);
-    crossovers[8].process (c.band4, numSamples);
-    crossovers[4].process (c.frames, numSamples);
+    CrossoverSection4::processPair<Type::AllPass, Type::HighPass> (crossovers[2], c.band1, crossovers[8], c.band4, numSamples);
+    CrossoverSection4::processPair<Type::LowPass, Type::LowPass> (crossovers[4], c.frames, crossovers[7], c.band3, numSamples);
     crossovers[5].process (c.frames, numSamples);
-    crossovers[7].process (c.band3, numSamples);
 }
 
 void TapeEngine::processBypassed (float* const* channels, int numChannels, int numSamples) noexcept
