@@ -190,7 +190,8 @@ inline float4 shuffle (float4 a, float4 b) noexcept
 /** { a[1], a[2], a[3], x }: the lanes move down one place and x enters at the top. */
 inline float4 shiftDownAndInsert (float4 a, float x) noexcept
 {
-    return shuffle<1, 2, 3, 4> (a, float4 (x));
+    // x into lane 0, then a rotation: two instructions, where the two-vector shuffle becomes seven.
+    return shuffle<1, 2, 3, 0> (a.withLane (0, x));
 }
 
 /** The sum of the four lanes, added as (lane 0 + lane 2) + (lane 1 + lane 3). */
