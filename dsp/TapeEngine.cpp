@@ -543,10 +543,13 @@ void TapeEngine::processChunk (float* const* channels, int numChannels, int numS
         if (stereo)
             applyCrossbleed (wetBands[0], wetBands[1]);
 
+        // The dry band sums of both channels in lanes 2 and 3, added lane by lane.
+        const auto drySums = (band1 + band3) + (band2 + band4);
+
         for (int ch = 0; ch < numChannels; ++ch)
         {
             c.wetBands[ch][i] = wetBands[ch];
-            c.dry[ch][i] = (band1[2 + ch] + band3[2 + ch]) + (band2[2 + ch] + band4[2 + ch]);
+            c.dry[ch][i] = drySums[2 + ch];
         }
     }
 
