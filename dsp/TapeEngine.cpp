@@ -61,20 +61,8 @@ void TapeEngine::prepare (float newSampleRate) noexcept
         dryDelay[ch].reset (baseDelay);
     }
 
-    for (auto& section : crossovers)
-        for (auto& stage : section.stages)
-            stage.sampleRate = float4 (sampleRate);
-
-    const float4 low (crossoverFrequencies[0]), middle (crossoverFrequencies[1]), high (crossoverFrequencies[2]);
-    crossovers[0].designLowPass (low);
-    crossovers[1].designAllPass (middle);
-    crossovers[2].designAllPass (high);
-    crossovers[3].designHighPass (low);
-    crossovers[4].designLowPass (middle);
-    crossovers[5].designAllPass (high);
-    crossovers[6].designHighPass (middle);
-    crossovers[7].designLowPass (high);
-    crossovers[8].designHighPass (high);
+    designFourBandSplit (crossovers, sampleRate, float4 (crossoverFrequencies[0]),
+                         float4 (crossoverFrequencies[1]), float4 (crossoverFrequencies[2]));
 
     bandThreshold = bandThresholds;
     bandKnee = bandKnees;
