@@ -1,5 +1,6 @@
 #include "processor/OndrellaAudioProcessor.h"
 #include "processor/ParameterTable.h"
+#include "tests/support/StateBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -70,18 +71,13 @@ namespace
 
     juce::MemoryBlock stateWith (std::initializer_list<std::pair<int, float>> values)
     {
-        float state[numParameters];
-        for (int i = 0; i < numParameters; ++i)
-            state[i] = parameterDefinitions[i].normalisedDefault();
+        std::vector<float> state;
+        for (const auto& row : parameterDefinitions)
+            state.push_back (row.normalisedDefault());
         for (const auto& [index, value] : values)
-            state[index] = value;
+            state[(size_t) index] = value;
 
-        juce::MemoryBlock block;
-        juce::MemoryOutputStream out (block, false);
-        for (auto value : state)
-            out.writeFloat (value);
-        out.flush();
-        return block;
+        return TestSupport::stateBytes (state);
     }
 
     void useMono (OndrellaAudioProcessor& processor)

@@ -4,6 +4,7 @@
 #include "processor/OndrellaAudioProcessor.h"
 #include "processor/ParameterTable.h"
 #include "processor/PresetFile.h"
+#include "tests/support/StateBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -62,14 +63,7 @@ protected:
     static juce::MemoryBlock makeBlob (std::vector<float> values)
     {
         values.resize ((size_t) numParameters, 0.5f);
-        juce::MemoryBlock blob;
-        juce::MemoryOutputStream out (blob, false);
-
-        for (auto v : values)
-            out.writeFloat (v);
-
-        out.flush();
-        return blob;
+        return TestSupport::stateBytes (values);
     }
 
     static juce::File writeFile (const juce::File& file, const juce::MemoryBlock& bytes)
