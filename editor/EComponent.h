@@ -69,7 +69,5 @@ protected:
     juce::Point<int> lastMouse;
 
 private:
-    SharedWidgetFont fontHolder;
-
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (EComponent)
 };

@@ -36,7 +36,6 @@ private:
     bool showing = false;
     juce::String text;
     float fadeAlpha = 0.0f;
-    SharedWidgetFont fontHolder;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MVChangeView)
 };

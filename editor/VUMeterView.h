@@ -56,7 +56,6 @@ private:
     juce::Rectangle<int> bandFor (juce::Point<float> from, juce::Point<float> to) const;
 
     juce::Rectangle<int> needleBand;   // what the needle covered when last set
-    SharedWidgetFont fontHolder;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VUMeterView)
 };

@@ -6,6 +6,11 @@
 
 namespace
 {
+    juce::Font fallbackFont (float height)
+    {
+        return juce::Font (juce::Font::getDefaultSansSerifFontName(), height, juce::Font::plain);
+    }
+
     juce::Font makeWidgetFont()
     {
         int size = 0;
@@ -15,10 +20,10 @@ namespace
             if (auto typeface = juce::Typeface::createSystemTypefaceFor (data, (size_t) size))
                 return juce::Font (typeface);
 
-        return juce::Font (juce::Font::getDefaultSansSerifFontName(), 10.0f, juce::Font::plain);
+        return fallbackFont (10.0f);
     }
 
-    int numHolders = 0;
+    int liveEditorCount = 0;
     std::unique_ptr<juce::Font> sharedFont;
 }
 
@@ -26,7 +31,7 @@ SharedWidgetFont::SharedWidgetFont()
 {
     JUCE_ASSERT_MESSAGE_THREAD
 
-    if (numHolders++ == 0)
+    if (liveEditorCount++ == 0)
         sharedFont = std::make_unique<juce::Font> (makeWidgetFont());
 }
 
@@ -34,13 +39,18 @@ SharedWidgetFont::~SharedWidgetFont()
 {
     JUCE_ASSERT_MESSAGE_THREAD
 
-    if (--numHolders == 0)
+    if (--liveEditorCount == 0)
         sharedFont.reset();
 }
 
-int SharedWidgetFont::getNumHolders() noexcept
+int SharedWidgetFont::getLiveEditorCount() noexcept
 {
-    return numHolders;
+    return liveEditorCount;
+}
+
+bool SharedWidgetFont::isAlive() noexcept
+{
+    return sharedFont != nullptr;
 }
 
 juce::Font widgetFont (float height)
@@ -48,5 +58,5 @@ juce::Font widgetFont (float height)
     if (sharedFont != nullptr)
         return sharedFont->withHeight (height);
 
-    return makeWidgetFont().withHeight (height);
+    return fallbackFont (height);
 }

@@ -4,10 +4,10 @@
 
 /** The one font of the editor's text, shared by every control, pop-up and label.
 
-    It is built once from the embedded "Arial" data and lives for as long as any
-    SharedWidgetFont does: the first holder creates it and the last one frees it. Every
-    control holds one, and so will the editor, so the font is there whenever something
-    can paint with it. Message thread only.
+    It lives in one process-wide record that the first open editor creates, from the embedded
+    "Arial" data, and the last closing editor frees: each editor holds one SharedWidgetFont for
+    its whole life. The typeface is built once per record, never per call or per control.
+    Message thread only.
 */
 class SharedWidgetFont
 {
@@ -15,8 +15,11 @@ public:
     SharedWidgetFont();
     ~SharedWidgetFont();
 
-    /** How many holders are alive right now. */
-    static int getNumHolders() noexcept;
+    /** How many editors (holders) are alive right now. */
+    static int getLiveEditorCount() noexcept;
+
+    /** True while the record exists. */
+    static bool isAlive() noexcept;
 
 private:
     SharedWidgetFont (const SharedWidgetFont&) = delete;
@@ -25,7 +28,8 @@ private:
 
 /** The shared font at the given height.
 
-    When no SharedWidgetFont holds the font, a font is made for this one call, so the result
-    is always usable. When the embedded data is missing, the system's sans-serif stands in.
+    Outside any editor (a control drawn on its own) there is no record; the framework's default
+    sans-serif stands in, which costs no typeface of our own. When the embedded data is missing,
+    the same sans-serif stands in for the record too.
 */
 juce::Font widgetFont (float height);

@@ -2,6 +2,8 @@
 
 #include "ParameterTable.h"
 
+#include "../editor/OndrellaAudioProcessorEditor.h"
+
 namespace
 {
     constexpr float minimumEngineRate = 44100.0f;
@@ -59,7 +61,7 @@ bool OndrellaAudioProcessor::producesMidi() const             { return false; }
 
 juce::AudioProcessorEditor* OndrellaAudioProcessor::createEditor()
 {
-    return new juce::GenericAudioProcessorEditor (*this);
+    return new OndrellaAudioProcessorEditor (*this);
 }
 
 bool OndrellaAudioProcessor::hasEditor() const                { return true; }

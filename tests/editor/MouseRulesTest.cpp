@@ -167,8 +167,21 @@ TYPED_TEST (SharedMouseRules, WithoutACallbackNothingCrashesAndDragsStillMove)
     wheel (control, 1.0f);
     EXPECT_GT (control.getValue(), dragged);
     control.mouseExit (mouseEvent (control, { 50.0f, 50.0f }));
+
+    // With nobody to ask, a host sync leaves the value alone, and the picture is just that of
+    // the value: the drags left nothing behind.
+    const auto moved = control.getValue();
     control.syncFromHost (true);
-    snapshot (control);
+    EXPECT_EQ (control.getValue(), moved);
+
+    TypeParam fresh;
+    fresh.setSize (100, 100);
+    fresh.setValue (moved);
+    const auto expected = snapshot (fresh), actual = snapshot (control);
+
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            ASSERT_EQ (actual.getPixelAt (x, y), expected.getPixelAt (x, y)) << x << ", " << y;
 }
 
 TYPED_TEST (SharedMouseRules, TheValueIsStoredUnclampedUntilTheUserMovesIt)

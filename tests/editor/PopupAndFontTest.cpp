@@ -89,33 +89,22 @@ TEST (ValuePopup, APlateWithAnOutlineAndCentredText)
 }
 
 //==============================================================================
-TEST (WidgetFont, TheFirstHolderMakesItAndTheLastOneFreesIt)
+TEST (WidgetFont, TheFirstEditorMakesItAndTheLastOneFreesIt)
 {
-    const auto before = SharedWidgetFont::getNumHolders();
+    const auto before = SharedWidgetFont::getLiveEditorCount();
     {
         SharedWidgetFont first;
         const auto typeface = widgetFont (9.0f).getTypefacePtr();
         {
             SharedWidgetFont second;
-            EXPECT_EQ (SharedWidgetFont::getNumHolders(), before + 2);
+            EXPECT_EQ (SharedWidgetFont::getLiveEditorCount(), before + 2);
         }
 
-        EXPECT_EQ (SharedWidgetFont::getNumHolders(), before + 1);
+        EXPECT_EQ (SharedWidgetFont::getLiveEditorCount(), before + 1);
         EXPECT_EQ (widgetFont (11.0f).getTypefacePtr(), typeface);   // the same font survives one holder going
     }
 
-    EXPECT_EQ (SharedWidgetFont::getNumHolders(), before);
-}
-
-TEST (WidgetFont, EveryControlKeepsTheFontAlive)
-{
-    const auto before = SharedWidgetFont::getNumHolders();
-    {
-        MVKnob knob;
-        MVChangeView popup;
-        EXPECT_EQ (SharedWidgetFont::getNumHolders(), before + 2);
-    }
-    EXPECT_EQ (SharedWidgetFont::getNumHolders(), before);
+    EXPECT_EQ (SharedWidgetFont::getLiveEditorCount(), before);
 }
 
 TEST (WidgetFont, HasTheAskedHeightWithOrWithoutAHolder)

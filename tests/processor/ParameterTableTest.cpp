@@ -4,23 +4,37 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 namespace
 {
     struct ExpectedParameter
     {
         const char* name;
+        const char* unit;
+        const char* longName;
+        float minimum, maximum, defaultValue;
         float normalisedDefault;
     };
 
     const ExpectedParameter expectedParameters[] =
     {
-        { "INPUT GAIN",    48.0f / 72.0f }, { "OUTPUT GAIN",   48.0f / 72.0f }, { "DRY/WET MIX", 1.0f },
-        { "MOTOR QUALITY", 1.0f },          { "HEAD QUALITY",  0.7f },          { "TAPE QUALITY", 0.7f },
-        { "NOISE",         0.2f },          { "TAPE",          0.1f },          { "CROSSBLEED", 0.0f },
-        { "EQ B1 GAIN",    0.5f },          { "EQ B2 GAIN",    0.5f },          { "EQ B3 GAIN", 0.5f },
-        { "EQ B4 GAIN",    0.5f },          { "NOISE TYPE",    0.0f },          { "NOISE LEVEL", 0.5f },
-        { "HEAD TILT",     0.5f },
+        { "INPUT GAIN",    "dB", "Input Gain Level",    -48.0f, 24.0f, 0.0f, 48.0f / 72.0f },
+        { "OUTPUT GAIN",   "dB", "Output Gain Level",   -48.0f, 24.0f, 0.0f, 48.0f / 72.0f },
+        { "DRY/WET MIX",   "%",  "Dry/Wet Mix",           0.0f,  1.0f, 1.0f, 1.0f },
+        { "MOTOR QUALITY", "%",  "Motor Quality",         0.0f,  1.0f, 1.0f, 1.0f },
+        { "HEAD QUALITY",  "%",  "Head Quality",          0.0f,  1.0f, 0.7f, 0.7f },
+        { "TAPE QUALITY",  "%",  "Tape Quality",          0.0f,  1.0f, 0.7f, 0.7f },
+        { "NOISE",         "%",  "Noise Level",           0.0f,  1.0f, 0.2f, 0.2f },
+        { "TAPE",          "%",  "Tape type selection",   0.0f,  1.0f, 0.1f, 0.1f },
+        { "CROSSBLEED",    "%",  "Crossbleed",            0.0f,  1.0f, 0.0f, 0.0f },
+        { "EQ B1 GAIN",    "dB", "EQ1 Gain",            -12.0f, 12.0f, 0.0f, 0.5f },
+        { "EQ B2 GAIN",    "dB", "EQ2 Gain",            -12.0f, 12.0f, 0.0f, 0.5f },
+        { "EQ B3 GAIN",    "dB", "EQ3 Gain",            -12.0f, 12.0f, 0.0f, 0.5f },
+        { "EQ B4 GAIN",    "dB", "EQ4 Gain",            -12.0f, 12.0f, 0.0f, 0.5f },
+        { "NOISE TYPE",    "%",  "Noise Type",            0.0f,  1.0f, 0.0f, 0.0f },
+        { "NOISE LEVEL",   "dB", "Noise Level",         -12.0f, 12.0f, 0.0f, 0.5f },
+        { "HEAD TILT",     "%",  "Head Tilt",            -1.0f,  1.0f, 0.0f, 0.5f },
     };
 }
 
@@ -33,14 +47,15 @@ TEST (ParameterTable, RowsAreInIndexOrderWithTheirRealRanges)
         EXPECT_EQ (row.type, 0);
         EXPECT_EQ (row.reserved, 0);
         EXPECT_EQ (row.labels, nullptr);
-        EXPECT_STREQ (row.name, expectedParameters[i].name);
-        EXPECT_EQ (row.normalisedDefault(), expectedParameters[i].normalisedDefault) << row.name;
+        const auto& expected = expectedParameters[i];
+        EXPECT_STREQ (row.name, expected.name);
+        EXPECT_STREQ (row.unitSuffix, expected.unit) << row.name;
+        EXPECT_STREQ (row.longName, expected.longName) << row.name;
+        EXPECT_EQ (row.minimum, expected.minimum) << row.name;
+        EXPECT_EQ (row.maximum, expected.maximum) << row.name;
+        EXPECT_EQ (row.defaultValue, expected.defaultValue) << row.name;
+        EXPECT_EQ (row.normalisedDefault(), expected.normalisedDefault) << row.name;
     }
-
-    EXPECT_STREQ (parameterDefinitions[6].longName, "Noise Level");
-    EXPECT_STREQ (parameterDefinitions[14].longName, "Noise Level");
-    EXPECT_STREQ (parameterDefinitions[15].unitSuffix, "%");
-    EXPECT_STREQ (parameterDefinitions[14].unitSuffix, "dB");
 }
 
 TEST (ParameterTable, NormalisedValuesMapToRealValues)
@@ -124,8 +139,18 @@ TEST (HostParameters, ProcessorSetterClampsAndReplacesNonFiniteValues)
     processor.setParameter (ParameterIndex::headQuality, std::numeric_limits<float>::quiet_NaN());
     EXPECT_EQ (processor.getParameters()[ParameterIndex::headQuality]->getValue(), 0.7f);
 
-    // Out-of-range indices are ignored rather than trusted.
+    // Out-of-range indices are ignored rather than trusted: no parameter moves.
+    std::vector<float> before;
+    for (auto* parameter : processor.getParameters())
+        before.push_back (parameter->getValue());
+
     processor.setParameter (-1, 0.5f);
     processor.setParameter (numParameters, 0.5f);
+    processor.setParameter (std::numeric_limits<int>::max(), 0.5f);
+
+    for (int i = 0; i < numParameters; ++i)
+        EXPECT_EQ (processor.getParameters()[i]->getValue(), before[(size_t) i]) << i;
+
     EXPECT_EQ (processor.getParameterValue (numParameters), 0.0f);
+    EXPECT_EQ (processor.getParameterValue (-1), 0.0f);
 }

@@ -1,0 +1,219 @@
+#include "OndrellaAudioProcessorEditor.h"
+#include "Artwork.h"
+#include "Palette.h"
+
+#include <cmath>
+#include <functional>
+
+OndrellaAudioProcessorEditor::OndrellaAudioProcessorEditor (OndrellaAudioProcessor& p)
+    : juce::AudioProcessorEditor (p),
+      processor (p)
+{
+    addControl (tapeQualityKnob, ParameterIndex::tapeQuality);
+    addControl (headQualityKnob, ParameterIndex::headQuality);
+    addControl (motorQualityKnob, ParameterIndex::motorQuality);
+
+    // Their squares overlap in the compact layout: letting the plate show through keeps one
+    // knob from clipping the ring of the next.
+    for (auto* knob : { &tapeQualityKnob, &headQualityKnob, &motorQualityKnob })
+        knob->setOpaque (false);
+
+    tapeSwitch.setLabels ("TAPE", "NORMAL", "CHROME", "METAL", ParameterIndex::tape, this);
+    noiseSwitch.setLabels ("NOISE", "  HIGH  ", "LOW", "OFF", ParameterIndex::noise, this);
+    addAndMakeVisible (tapeSwitch);
+    addAndMakeVisible (noiseSwitch);
+
+    for (auto* threeSwitch : { &noiseSwitch, &tapeSwitch })
+    {
+        threeSwitch->setValue (getParameterValue (threeSwitch->getParameterIndex()), false);
+        controls.push_back (threeSwitch);
+    }
+
+    addControl (mixKnob, ParameterIndex::dryWetMix);
+    addControl (inputGainKnob, ParameterIndex::inputGain);
+    addControl (outputGainKnob, ParameterIndex::outputGain);
+
+    addAndMakeVisible (tapeView);
+    meterLeft.setCaption ("OUTPUT LEFT");
+    meterRight.setCaption ("OUTPUT RIGHT");
+    addAndMakeVisible (meterLeft);
+    addAndMakeVisible (meterRight);
+
+    settingsView.connect (this, JucePlugin_VersionString);
+    settingsView.onClose = [this] { hideSettingsView(); };
+
+    setFlipButtonImages (flipButton);
+    flipButton.onClick = [this] { showSettingsView(); };
+    addAndMakeVisible (flipButton);
+
+    processor.addChangeListener (this);
+
+    setSize (667, 300);
+    addAndMakeVisible (valuePopup);
+    startTimer (timerIntervalMs);
+}
+
+OndrellaAudioProcessorEditor::~OndrellaAudioProcessorEditor()
+{
+    stopTimer();
+    processor.removeChangeListener (this);
+
+    // A host that closes the window in the middle of a drag would otherwise keep the
+    // parameter in touch mode for good.
+    endOpenGestures();
+    valuePopup.setShowing (false);
+    settingsView.valuePopup.setShowing (false);
+}
+
+void OndrellaAudioProcessorEditor::addControl (EComponent& control, int paramIndex)
+{
+    control.setup (paramIndex, this);
+    controls.push_back (&control);
+    addAndMakeVisible (control);
+    control.setValue (getParameterValue (paramIndex));
+}
+
+//==============================================================================
+void OndrellaAudioProcessorEditor::paint (juce::Graphics& g)
+{
+    g.fillAll (Palette::panel);
+}
+
+void OndrellaAudioProcessorEditor::resized()
+{
+    const auto w = (float) getWidth();
+    const auto h = (float) getHeight();
+
+    flipButton.setBounds (636, 5, 20, 12);
+    settingsView.setBounds (0, 0, getWidth(), getHeight());
+
+    const auto place = [] (juce::Component& c, float x, float y, float width, float height)
+    {
+        c.setBounds ((int) x, (int) y, (int) width, (int) height);
+    };
+
+    const auto fullLayout = getWidth() >= 667 && getHeight() >= 300;
+
+    tapeView.setVisible (fullLayout);
+    meterLeft.setVisible (fullLayout);
+    meterRight.setVisible (fullLayout);
+
+    if (fullLayout)
+    {
+        const auto ox = juce::jmax (0.0f, w * 0.5f - 333.5f);
+        const auto oy = juce::jmax (0.0f, h * 0.5f - 150.0f);
+
+        place (tapeView, ox + 44.0f, oy + 25.0f, 224.0f, 132.0f);
+        place (meterLeft, ox + 361.0f, oy + 25.0f, 138.0f, 92.0f);
+        place (meterRight, ox + 504.0f, oy + 25.0f, 138.0f, 92.0f);
+
+        place (tapeQualityKnob, ox + 3.0f, oy + 183.0f, 112.0f, 112.0f);
+        place (headQualityKnob, ox + 103.0f, oy + 183.0f, 112.0f, 112.0f);
+        place (motorQualityKnob, ox + 203.0f, oy + 183.0f, 112.0f, 112.0f);
+
+        place (inputGainKnob, ox + 370.0f, oy + 211.0f, 84.0f, 84.0f);
+        place (outputGainKnob, ox + 460.0f, oy + 211.0f, 84.0f, 84.0f);
+        place (mixKnob, ox + 550.0f, oy + 211.0f, 84.0f, 84.0f);
+
+        place (tapeSwitch, ox + 367.0f, oy + 135.0f, 126.0f, 57.0f);
+        place (noiseSwitch, ox + 510.0f, oy + 135.0f, 126.0f, 57.0f);
+
+        place (flipButton, ox + 636.0f, oy + 5.0f, 20.0f, 12.0f);
+    }
+    else
+    {
+        // Offsets may go negative here: a small window shows the middle of the controls.
+        const auto ox = w * 0.5f - 284.0f;
+        const auto oy = h * 0.5f - 85.0f;
+
+        place (tapeQualityKnob, ox, oy + 52.0f, 112.0f, 112.0f);
+        place (headQualityKnob, ox + 90.0f, oy + 52.0f, 112.0f, 112.0f);
+        place (motorQualityKnob, ox + 180.0f, oy + 52.0f, 112.0f, 112.0f);
+
+        place (tapeSwitch, ox + 432.0f, oy + 8.0f, 126.0f, 57.0f);
+        place (noiseSwitch, ox + 296.0f, oy + 8.0f, 126.0f, 57.0f);
+
+        place (inputGainKnob, ox + 303.0f, oy + 80.0f, 84.0f, 84.0f);
+        place (outputGainKnob, ox + 383.0f, oy + 80.0f, 84.0f, 84.0f);
+        place (mixKnob, ox + 463.0f, oy + 80.0f, 84.0f, 84.0f);
+
+        flipButton.setBounds ((int) ox + 544, (int) oy + 4, 20, 12);
+    }
+
+    settingsView.setBounds (0, 0, getWidth(), getHeight());
+}
+
+void OndrellaAudioProcessorEditor::mouseDown (const juce::MouseEvent&)
+{
+    if (settingsView.isVisible())
+    {
+        removeChildComponent (&settingsView);
+        settingsOpen = false;
+    }
+}
+
+void OndrellaAudioProcessorEditor::changeListenerCallback (juce::ChangeBroadcaster*)
+{
+}
+
+//==============================================================================
+void OndrellaAudioProcessorEditor::showSettingsView()
+{
+    // The hiss controls mean nothing while the hiss is off.
+    const auto dimmedAlpha = (int) (noiseSwitch.getValue() * 10.0f) == 2 ? 0.6f : 1.0f;
+
+    for (auto* knob : { &settingsView.noiseGainKnob, &settingsView.noiseTypeKnob })
+        if (! std::equal_to<float>() (knob->getAlpha(), dimmedAlpha))
+            knob->setAlpha (dimmedAlpha);
+
+    addAndMakeVisible (settingsView);
+    settingsView.resized();
+    settingsOpen = true;
+}
+
+void OndrellaAudioProcessorEditor::hideSettingsView()
+{
+    removeChildComponent (&settingsView);
+    settingsOpen = false;
+}
+
+//==============================================================================
+float OndrellaAudioProcessorEditor::peakToDecibels (float peak) noexcept
+{
+    if (! (peak > 0.00001f))
+        return VUMeterView::lowestDecibels;
+
+    const auto decibels = 20.0f * std::log10 (peak);
+    return std::isfinite (decibels) ? decibels : VUMeterView::highestDecibels;
+}
+
+void OndrellaAudioProcessorEditor::updateMeter (VUMeterView& meter, int channel)
+{
+    meter.setLevel (peakToDecibels (processor.engine.takeMeterLevel (channel)));
+}
+
+void OndrellaAudioProcessorEditor::timerCallback()
+{
+    tapeView.advance (processor.isPlaying.load (std::memory_order_relaxed));
+
+    updateMeter (meterLeft, 0);
+    updateMeter (meterRight, 1);
+
+    for (auto* control : controls)
+        control->syncFromHost (false);
+
+    valuePopup.stepFade();
+
+    if (settingsOpen)
+    {
+        for (auto* control : settingsView.getControlsInSyncOrder())
+        {
+            const auto v = getParameterValue (control->getParameterIndex());
+
+            if (! std::equal_to<float>() (v, control->getValue()))
+                control->setValue (v);
+        }
+
+        settingsView.valuePopup.stepFade();
+    }
+}

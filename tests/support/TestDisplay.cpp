@@ -1,0 +1,22 @@
+#include "TestDisplay.h"
+
+#include <X11/Xlib.h>
+
+#include <cstdlib>
+#include <initializer_list>
+
+void TestSupport::prepareDisplay()
+{
+    const char* name = std::getenv ("DISPLAY");
+
+    if (name == nullptr || *name == 0)
+        return;
+
+    // Kept open for the whole program: a bare server forgets every name when its last client leaves.
+    static Display* const display = XOpenDisplay (name);
+
+    if (display != nullptr)
+        for (const char* atom : { "WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "_NET_WM_PING", "WM_CHANGE_STATE",
+                                  "WM_STATE", "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN" })
+            XInternAtom (display, atom, False);
+}

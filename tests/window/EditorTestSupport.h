@@ -1,0 +1,174 @@
+#pragma once
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "editor/OndrellaAudioProcessorEditor.h"
+#include "processor/OndrellaAudioProcessor.h"
+
+namespace EditorTest
+{
+    /** What the host hears from the processor: value changes and gesture brackets, in order. */
+    struct HostRecorder  : public juce::AudioProcessorListener
+    {
+        struct Event
+        {
+            juce::String what;   // "changed", "begin" or "end"
+            int index = -1;
+            float value = 0.0f;
+        };
+
+        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value) override   { events.push_back ({ "changed", index, value }); }
+        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override {}
+        void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override    { events.push_back ({ "begin", index }); }
+        void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override      { events.push_back ({ "end", index }); }
+
+        int count (const juce::String& what, int index) const
+        {
+            int n = 0;
+            for (auto& e : events)
+                n += (e.what == what && e.index == index) ? 1 : 0;
+            return n;
+        }
+
+        /** True when every begin for the index is followed by its end, with no change outside. */
+        bool gesturesBalanced (int index) const
+        {
+            int depth = 0;
+            for (auto& e : events)
+                if (e.index == index)
+                    depth += e.what == "begin" ? 1 : (e.what == "end" ? -1 : 0);
+            return depth == 0;
+        }
+
+        std::vector<Event> events;
+    };
+
+    /** A processor with its editor open in a real window on the desktop, as a host shows it;
+        the mouse goes through the window's peer, so hit-testing and z-order are the real ones.
+    */
+    class OpenEditor
+    {
+    public:
+        OpenEditor()
+        {
+            processor.addListener (&host);
+            editor.reset (dynamic_cast<OndrellaAudioProcessorEditor*> (processor.createEditorIfNeeded()));
+
+            if (editor != nullptr)
+            {
+                editor->addToDesktop (juce::ComponentPeer::windowHasTitleBar);
+                editor->setVisible (true);
+                pump();
+            }
+        }
+
+        ~OpenEditor()
+        {
+            close();
+            processor.removeListener (&host);
+        }
+
+        /** Closes the window as a host does: the editor is deleted. */
+        void close()    { editor.reset(); }
+
+        OndrellaAudioProcessorEditor& operator*() const    { return *editor; }
+        OndrellaAudioProcessorEditor* operator->() const   { return editor.get(); }
+
+        float hostValue (int index) const                  { return processor.getParameters()[index]->getValue(); }
+
+        /** Lets the message loop deliver what is pending (repaints, async updates). */
+        static void pump (int milliseconds = 20)
+        {
+            juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
+        }
+
+        //==============================================================================
+        // The mouse, in the editor's own coordinates.
+        void move (juce::Point<float> p, juce::ModifierKeys mods = {})         { send (p, mods); }
+        void press (juce::Point<float> p, juce::ModifierKeys mods = {})        { send (p, mods.withFlags (juce::ModifierKeys::leftButtonModifier)); }
+        void release (juce::Point<float> p, juce::ModifierKeys mods = {})      { send (p, mods.withoutMouseButtons()); }
+
+        void click (juce::Point<float> p, juce::ModifierKeys mods = {})
+        {
+            move (p, mods);
+            press (p, mods);
+            release (p, mods);
+        }
+
+        void doubleClick (juce::Point<float> p)
+        {
+            click (p);
+            click (p);
+        }
+
+        /** Press at from, move there in steps of a few pixels, release at to. */
+        void drag (juce::Point<float> from, juce::Point<float> to, juce::ModifierKeys mods = {})
+        {
+            move (from, mods);
+            press (from, mods);
+
+            const auto steps = juce::jmax (1, juce::roundToInt (from.getDistanceFrom (to) / 4.0f));
+            for (int i = 1; i <= steps; ++i)
+                press (from + (to - from) * ((float) i / (float) steps), mods);
+
+            release (to, mods);
+        }
+
+        void wheel (juce::Point<float> p, float deltaY)
+        {
+            move (p);
+            juce::MouseWheelDetails details { 0.0f, deltaY, false, false, false };
+            editor->getPeer()->handleMouseWheel (juce::MouseInputSource::InputSourceType::mouse, p, nextTime(), details);
+        }
+
+        /** The centre of a child component, in the editor's coordinates. */
+        juce::Point<float> centreOf (const juce::Component& c) const
+        {
+            return editor->getLocalPoint (&c, c.getLocalBounds().getCentre()).toFloat();
+        }
+
+        OndrellaAudioProcessor processor;
+        HostRecorder host;
+        std::unique_ptr<OndrellaAudioProcessorEditor> editor;
+
+    private:
+        void send (juce::Point<float> p, juce::ModifierKeys mods)
+        {
+            juce::ModifierKeys::currentModifiers = mods;
+            editor->getPeer()->handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, p, mods,
+                                                 juce::MouseInputSource::defaultPressure,
+                                                 juce::MouseInputSource::defaultOrientation, nextTime());
+        }
+
+        juce::int64 nextTime()   { return time += 10; }
+
+        juce::int64 time = juce::Time::currentTimeMillis();
+    };
+
+    inline juce::ModifierKeys alt()   { return juce::ModifierKeys (juce::ModifierKeys::altModifier); }
+
+    /** Writes a picture to the artefact folder (ONDRELLA_ARTEFACT_DIR, else the temporary one). */
+    inline juce::File saveArtefact (const juce::Image& image, const juce::String& fileName)
+    {
+        const auto folderName = juce::SystemStats::getEnvironmentVariable ("ONDRELLA_ARTEFACT_DIR", {});
+        const auto folder = folderName.isNotEmpty() ? juce::File (folderName)
+                                                    : juce::File::getSpecialLocation (juce::File::tempDirectory);
+        folder.createDirectory();
+
+        const auto file = folder.getChildFile (fileName);
+        file.deleteFile();
+
+        juce::FileOutputStream out (file);
+        juce::PNGImageFormat png;
+
+        if (! out.openedOk() || ! png.writeImageToStream (image, out))
+            ADD_FAILURE() << "could not write " << file.getFullPathName();
+
+        return file;
+    }
+}
