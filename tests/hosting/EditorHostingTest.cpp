@@ -1,0 +1,141 @@
+// The editor as a user meets it in a host: the built plug-in opens its window, the user clicks
+// on the real screen, and the host sees the parameter move.
+
+#include "HostedPlugin.h"
+#include "X11Desktop.h"
+
+using namespace HostedPlugin;
+
+namespace
+{
+    // Where things are on the deck at 667 x 300: the TAPE switch's "METAL" slot and the flip button.
+    const juce::Point<int> metalSlot { 454, 156 };
+    const juce::Point<int> flipButton { 646, 11 };
+    constexpr int tapeParameter = 7;
+
+    /** Writes a picture to the artefact folder (ONDRELLA_ARTEFACT_DIR, else the temporary one). */
+    void saveArtefact (const juce::Image& image, const juce::String& fileName)
+    {
+        const auto folderName = juce::SystemStats::getEnvironmentVariable ("ONDRELLA_ARTEFACT_DIR", {});
+        const auto folder = folderName.isNotEmpty() ? juce::File (folderName)
+                                                    : juce::File::getSpecialLocation (juce::File::tempDirectory);
+        folder.createDirectory();
+        const auto file = folder.getChildFile (fileName);
+        file.deleteFile();
+
+        juce::FileOutputStream out (file);
+        juce::PNGImageFormat png;
+        EXPECT_TRUE (out.openedOk() && png.writeImageToStream (image, out)) << file.getFullPathName();
+    }
+
+    /** Mean brightness 0..255 of an area of a picture. */
+    double brightness (const juce::Image& image, juce::Rectangle<int> area)
+    {
+        double sum = 0.0;
+        for (int y = area.getY(); y < area.getBottom(); ++y)
+            for (int x = area.getX(); x < area.getRight(); ++x)
+                sum += image.getPixelAt (x, y).getBrightness() * 255.0;
+
+        return sum / (double) juce::jmax (1, area.getWidth() * area.getHeight());
+    }
+
+    /** Shows a hosted plug-in's editor in a window of the host's own at a known place. */
+    struct HostWindow
+    {
+        explicit HostWindow (juce::AudioProcessor& plugin)
+            : editor (plugin.createEditorIfNeeded())
+        {
+            if (editor != nullptr)
+            {
+                editor->setTopLeftPosition (40, 40);
+                editor->addToDesktop (0);
+                editor->setVisible (true);
+                runMessageLoop (1500);
+            }
+        }
+
+        ~HostWindow()
+        {
+            editor.reset();
+            runMessageLoop (200);
+        }
+
+        juce::Point<int> onScreen (juce::Point<int> p) const   { return editor->getScreenPosition() + p; }
+        juce::Image grab() const                                { return X11Desktop::grabScreen (editor->getScreenBounds()); }
+
+        std::unique_ptr<juce::AudioProcessorEditor> editor;
+    };
+
+    /** What every format must show: the deck at 667 x 300, a click on METAL reaching the host as
+        "TAPE" = 0.2, and the flip button turning the deck over.
+    */
+    void checkTheDeckWorks (juce::AudioPluginInstance& plugin, const juce::String& format)
+    {
+        HostWindow window (plugin);
+        ASSERT_NE (window.editor, nullptr);
+        EXPECT_EQ (window.editor->getWidth(), 667);
+        EXPECT_EQ (window.editor->getHeight(), 300);
+
+        const auto front = window.grab();
+        saveArtefact (front, format + "-front.png");
+        EXPECT_EQ (front.getPixelAt (2, 290), juce::Colour (0xffd9d9c4)) << "the deck's plate is on the screen";
+
+        X11Desktop::clickAt (window.onScreen (metalSlot));
+        runMessageLoop (500);
+        EXPECT_NEAR (plugin.getParameters()[tapeParameter]->getValue(), 0.2f, 1.0e-6f);
+
+        // The back panel's caution plate has a dark heading where the front shows the cassette.
+        const juce::Rectangle<int> cautionHeading (262, 52, 130, 12);
+        X11Desktop::clickAt (window.onScreen (flipButton));
+        runMessageLoop (500);
+
+        const auto back = window.grab();
+        saveArtefact (back, format + "-back.png");
+        EXPECT_LT (brightness (back, cautionHeading), brightness (front, cautionHeading) - 60.0);
+    }
+}
+
+TEST (HostedEditor, Vst3OpensItsDeckAndTakesAUsersClicks)
+{
+    auto plugin = loadBuiltPlugin();
+    ASSERT_NE (plugin, nullptr);
+    ASSERT_TRUE (plugin->hasEditor());
+    checkTheDeckWorks (*plugin, "vst3");
+}
+
+TEST (HostedEditor, TheStandaloneProgramOpensItsDeckInAWindow)
+{
+   #ifndef ONDRELLA_STANDALONE_PROGRAM
+    GTEST_SKIP() << "this build has no standalone program";
+   #else
+    juce::ChildProcess program;
+    ASSERT_TRUE (program.start (ONDRELLA_STANDALONE_PROGRAM));
+
+    std::optional<juce::Rectangle<int>> window;
+    for (int attempt = 0; attempt < 100 && ! window; ++attempt)
+    {
+        juce::Thread::sleep (100);
+        window = X11Desktop::findWindow ("Ondrella");
+    }
+
+    if (! window)
+        program.kill();
+
+    ASSERT_TRUE (window.has_value()) << "no window appeared: " << program.readAllProcessOutput();
+    runMessageLoop (1000);
+    const auto picture = X11Desktop::grabScreen (*window);
+    saveArtefact (picture, "standalone.png");
+    program.kill();
+
+    // The program's window puts its bars above the deck and an even border around it.
+    const auto border = (window->getWidth() - 667) / 2;
+    const juce::Point<int> deck { border, window->getHeight() - border - 300 };
+    ASSERT_GE (border, 0);
+    ASSERT_GE (deck.y, 0);
+
+    const juce::Colour plate (0xffd9d9c4);
+    EXPECT_EQ (picture.getPixelAt (deck.x + 2, deck.y + 2), plate);
+    EXPECT_EQ (picture.getPixelAt (deck.x + 664, deck.y + 297), plate);
+    EXPECT_NE (picture.getPixelAt (deck.x + 2, deck.y - 2), plate) << "the deck is 300 high, not more";
+   #endif
+}
