@@ -1,5 +1,6 @@
 // Meant to run under ThreadSanitizer: every field that two threads share must be race-free.
 
+#include "editor/OndrellaAudioProcessorEditor.h"
 #include "processor/OndrellaAudioProcessor.h"
 #include "processor/ParameterTable.h"
 
@@ -138,4 +139,49 @@ TEST (Concurrency, StateRestoresAndMeterReadsRaceRunningBlocks)
     stopReader.store (true);
     meterReader.join();
     EXPECT_GT (readings.load(), 0);
+}
+
+TEST (Concurrency, AnOpenEditorsTimerRacesBlocksAndStateRestores)
+{
+    OndrellaAudioProcessor processor;
+    prepare (processor);
+    processor.isPlaying = true;
+
+    std::unique_ptr<juce::AudioProcessorEditor> editor (processor.createEditorIfNeeded());
+    ASSERT_NE (editor, nullptr);
+    auto& deck = dynamic_cast<OndrellaAudioProcessorEditor&> (*editor);
+    deck.showSettingsView();
+
+    std::atomic<bool> stopRestoring { false };
+    std::atomic<int> restores { 0 };
+    std::thread restorer ([&]
+    {
+        // A host restoring a project from a thread of its own.
+        juce::Random random (7);
+        while (! stopRestoring.load())
+        {
+            const auto state = randomState (random);
+            processor.setStateInformation (state.getData(), (int) state.getSize());
+            restores.fetch_add (1);
+            std::this_thread::sleep_for (std::chrono::microseconds (300));
+        }
+    });
+
+    {
+        AudioThread audio (processor, 2);
+
+        // The message thread runs the editor's 33 ms timer and the change broadcasts meanwhile.
+        juce::MessageManager::getInstance()->runDispatchLoopUntil ((int) runTime.count());
+
+        EXPECT_FALSE (audio.nonFinite.load());
+        EXPECT_GT (audio.blocks.load(), 10);
+    }
+
+    stopRestoring.store (true);
+    restorer.join();
+    EXPECT_GT (restores.load(), 10);
+    EXPECT_TRUE (deck.tapeView.isPlaying());
+    EXPECT_LT (deck.tapeView.getWheelAngle(), 0.0f);
+
+    editor.reset();
 }
