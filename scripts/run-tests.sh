@@ -30,6 +30,10 @@ run_pass() {
 
 mkdir -p build
 
+# Pictures the tests render (the editor's panels, the hosted windows) are kept here for people to look at.
+export ONDRELLA_ARTEFACT_DIR="$PWD/build/artefacts"
+mkdir -p "$ONDRELLA_ARTEFACT_DIR"
+
 targets="" labels="" run_pass optimised \
     -DCMAKE_BUILD_TYPE=Release -DONDRELLA_BUILD_BENCH=ON
 
@@ -45,4 +49,4 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
 targets="ondrella_concurrency_tests" labels="concurrency" run_pass tsan \
     "${sanitizer_flags[@]}" -DONDRELLA_SANITIZE=thread -DONDRELLA_BUILD_PLUGIN_FORMATS=OFF
 
-echo "==== all test passes succeeded"
+echo "==== all test passes succeeded; pictures in $ONDRELLA_ARTEFACT_DIR"

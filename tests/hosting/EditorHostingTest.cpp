@@ -3,8 +3,10 @@
 
 #include "HostedPlugin.h"
 #include "X11Desktop.h"
+#include "support/Artefacts.h"
 
 using namespace HostedPlugin;
+using TestSupport::saveArtefact;
 
 namespace
 {
@@ -12,21 +14,6 @@ namespace
     const juce::Point<int> metalSlot { 454, 156 };
     const juce::Point<int> flipButton { 646, 11 };
     constexpr int tapeParameter = 7;
-
-    /** Writes a picture to the artefact folder (ONDRELLA_ARTEFACT_DIR, else the temporary one). */
-    void saveArtefact (const juce::Image& image, const juce::String& fileName)
-    {
-        const auto folderName = juce::SystemStats::getEnvironmentVariable ("ONDRELLA_ARTEFACT_DIR", {});
-        const auto folder = folderName.isNotEmpty() ? juce::File (folderName)
-                                                    : juce::File::getSpecialLocation (juce::File::tempDirectory);
-        folder.createDirectory();
-        const auto file = folder.getChildFile (fileName);
-        file.deleteFile();
-
-        juce::FileOutputStream out (file);
-        juce::PNGImageFormat png;
-        EXPECT_TRUE (out.openedOk() && png.writeImageToStream (image, out)) << file.getFullPathName();
-    }
 
     /** Mean brightness 0..255 of an area of a picture. */
     double brightness (const juce::Image& image, juce::Rectangle<int> area)

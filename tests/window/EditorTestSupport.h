@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/OndrellaAudioProcessorEditor.h"
+#include "tests/support/Artefacts.h"
 #include "processor/OndrellaAudioProcessor.h"
 
 namespace EditorTest
@@ -152,23 +153,5 @@ namespace EditorTest
 
     inline juce::ModifierKeys alt()   { return juce::ModifierKeys (juce::ModifierKeys::altModifier); }
 
-    /** Writes a picture to the artefact folder (ONDRELLA_ARTEFACT_DIR, else the temporary one). */
-    inline juce::File saveArtefact (const juce::Image& image, const juce::String& fileName)
-    {
-        const auto folderName = juce::SystemStats::getEnvironmentVariable ("ONDRELLA_ARTEFACT_DIR", {});
-        const auto folder = folderName.isNotEmpty() ? juce::File (folderName)
-                                                    : juce::File::getSpecialLocation (juce::File::tempDirectory);
-        folder.createDirectory();
-
-        const auto file = folder.getChildFile (fileName);
-        file.deleteFile();
-
-        juce::FileOutputStream out (file);
-        juce::PNGImageFormat png;
-
-        if (! out.openedOk() || ! png.writeImageToStream (image, out))
-            ADD_FAILURE() << "could not write " << file.getFullPathName();
-
-        return file;
-    }
+    using TestSupport::saveArtefact;
 }
