@@ -95,7 +95,11 @@ TEST (HostedEditor, TheStandaloneProgramOpensItsDeckInAWindow)
    #ifndef ONDRELLA_STANDALONE_PROGRAM
     GTEST_SKIP() << "this build has no standalone program";
    #else
-    juce::ChildProcess program;
+    struct Program  : juce::ChildProcess
+    {
+        ~Program() { kill(); }   // whatever the test found
+    } program;
+
     ASSERT_TRUE (program.start (ONDRELLA_STANDALONE_PROGRAM));
 
     std::optional<juce::Rectangle<int>> window;
@@ -105,14 +109,10 @@ TEST (HostedEditor, TheStandaloneProgramOpensItsDeckInAWindow)
         window = X11Desktop::findWindow ("Ondrella");
     }
 
-    if (! window)
-        program.kill();
-
-    ASSERT_TRUE (window.has_value()) << "no window appeared: " << program.readAllProcessOutput();
+    ASSERT_TRUE (window.has_value()) << "no window appeared";
     runMessageLoop (1000);
     const auto picture = X11Desktop::grabScreen (*window);
     saveArtefact (picture, "standalone.png");
-    program.kill();
 
     // The program's window puts its bars above the deck and an even border around it.
     const auto border = (window->getWidth() - 667) / 2;
