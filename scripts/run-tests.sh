@@ -45,7 +45,7 @@ sanitizer_flags=(-DCMAKE_BUILD_TYPE=Debug "-DCMAKE_C_FLAGS_DEBUG=-O1 -g1" "-DCMA
 targets="" labels="" run_pass asan-ubsan \
     "${sanitizer_flags[@]}" -DONDRELLA_SANITIZE=address,undefined -DONDRELLA_BUILD_PLUGIN_FORMATS=OFF
 
-export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp"
 targets="ondrella_concurrency_tests" labels="concurrency" run_pass tsan \
     "${sanitizer_flags[@]}" -DONDRELLA_SANITIZE=thread -DONDRELLA_BUILD_PLUGIN_FORMATS=OFF
 

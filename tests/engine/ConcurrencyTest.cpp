@@ -183,5 +183,6 @@ TEST (Concurrency, AnOpenEditorsTimerRacesBlocksAndStateRestores)
     EXPECT_TRUE (deck.tapeView.isPlaying());
     EXPECT_LT (deck.tapeView.getWheelAngle(), 0.0f);
 
+    processor.editorBeingDeleted (editor.get());
     editor.reset();
 }

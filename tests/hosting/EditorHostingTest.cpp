@@ -29,8 +29,8 @@ namespace
     /** Shows a hosted plug-in's editor in a window of the host's own at a known place. */
     struct HostWindow
     {
-        explicit HostWindow (juce::AudioProcessor& plugin)
-            : editor (plugin.createEditorIfNeeded())
+        explicit HostWindow (juce::AudioProcessor& p)
+            : plugin (p), editor (p.createEditorIfNeeded())
         {
             if (editor != nullptr)
             {
@@ -43,6 +43,9 @@ namespace
 
         ~HostWindow()
         {
+            if (editor != nullptr)
+                plugin.editorBeingDeleted (editor.get());
+
             editor.reset();
             runMessageLoop (200);
         }
@@ -50,6 +53,7 @@ namespace
         juce::Point<int> onScreen (juce::Point<int> p) const   { return editor->getScreenPosition() + p; }
         juce::Image grab() const                                { return X11Desktop::grabScreen (editor->getScreenBounds()); }
 
+        juce::AudioProcessor& plugin;
         std::unique_ptr<juce::AudioProcessorEditor> editor;
     };
 

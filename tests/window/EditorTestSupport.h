@@ -74,8 +74,14 @@ namespace EditorTest
             processor.removeListener (&host);
         }
 
-        /** Closes the window as a host does: the editor is deleted. */
-        void close()    { editor.reset(); }
+        /** Closes the window as a host does: the processor lets go of the editor, which is deleted. */
+        void close()
+        {
+            if (editor != nullptr)
+                processor.editorBeingDeleted (editor.get());
+
+            editor.reset();
+        }
 
         OndrellaAudioProcessorEditor& operator*() const    { return *editor; }
         OndrellaAudioProcessorEditor* operator->() const   { return editor.get(); }
