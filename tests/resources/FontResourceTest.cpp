@@ -100,6 +100,42 @@ namespace
         EXPECT_FALSE (outline.isEmpty());
         EXPECT_GT (glyphs.getBoundingBox (0, -1, true).getWidth(), 10.0f);
     }
+
+    /** An English string of the font's name table (platform 3, encoding 1, language 0x409). */
+    juce::String nameRecord (FontData font, int nameId)
+    {
+        auto u16 = [&] (size_t at) -> int
+        {
+            return at + 2 <= font.size ? (font.bytes[at] << 8) | font.bytes[at + 1] : 0;
+        };
+
+        auto u32 = [&] (size_t at) { return ((size_t) u16 (at) << 16) | (size_t) u16 (at + 2); };
+
+        for (int i = 0; i < u16 (4); ++i)
+        {
+            if (u32 (12 + (size_t) i * 16) != 0x6e616d65) // "name"
+                continue;
+
+            const size_t table = u32 (12 + (size_t) i * 16 + 8), strings = table + (size_t) u16 (table + 4);
+
+            for (int r = 0; r < u16 (table + 2); ++r)
+            {
+                const size_t record = table + 6 + (size_t) r * 12;
+
+                if (u16 (record) != 3 || u16 (record + 2) != 1 || u16 (record + 4) != 0x409 || u16 (record + 6) != nameId)
+                    continue;
+
+                juce::String text;
+
+                for (int c = 0; c < u16 (record + 8); c += 2)
+                    text += juce::String::charToString ((juce::juce_wchar) u16 (strings + (size_t) u16 (record + 10) + (size_t) c));
+
+                return text;
+            }
+        }
+
+        return {};
+    }
 }
 
 TEST (EmbeddedFonts, WidgetFontLoadsAndHasItsOwnGlyphsForTheMeters)
@@ -137,4 +173,36 @@ TEST (EmbeddedFonts, ACharacterAFontLacksIsNoticed)
     EXPECT_EQ (glyphIndexFor (embeddedFont ("LiberationSansRegular_ttf"), hangulGa), 0);
     EXPECT_GT (glyphIndexFor (embeddedFont ("NanumBrush_ttf"), hangulGa), 0);
     EXPECT_EQ (glyphIndexFor (embeddedFont ("no such font"), 'A'), 0);
+}
+
+TEST (EmbeddedFonts, PresetBrowserFacesLoadUnderTheirNamesWithTheirLicence)
+{
+    const auto licence = juce::File (ONDRELLA_SOURCE_DIR).getChildFile ("resources/fonts/Overpass-LICENSE.txt")
+                                                       .loadFileAsString();
+    ASSERT_TRUE (licence.contains ("SIL OPEN FONT LICENSE")) << "licence text missing";
+    EXPECT_TRUE (licence.contains ("Version 1.1"));
+
+    struct Face { const char* resource; const char* style; };
+
+    for (auto face : { Face { "OverpassRegular_ttf", "Regular" }, Face { "OverpassSemiBold_ttf", "SemiBold" } })
+    {
+        const auto font = embeddedFont (face.resource);
+        ASSERT_GT (font.size, 0u) << face.resource;
+
+        auto typeface = juce::Typeface::createSystemTypefaceFor (font.bytes, font.size);
+        ASSERT_NE (typeface, nullptr) << face.resource;
+        EXPECT_EQ (typeface->getName(), "Overpass") << face.resource;
+        EXPECT_EQ (typeface->getStyle(), face.style) << face.resource;
+
+        // The licence names the copyright holder exactly as the font itself does.
+        const auto copyright = nameRecord (font, 0);
+        EXPECT_TRUE (copyright.startsWith ("Copyright")) << copyright;
+        EXPECT_TRUE (licence.contains (copyright)) << copyright;
+
+        // Names of presets and folders, the dialogues' words and the field's typing.
+        expectOwnGlyphsFor (font, "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz 0123456789");
+        expectOwnGlyphsFor (font, "Delete preset? Factory Presets User Presets & - _ ( ) ' . , !");
+        expectOwnGlyphsFor (font, juce::String (juce::CharPointer_UTF8 ("\xc3\xa9\xc3\xbc\xc3\xb1\xc3\xa5\xc3\x9f")));
+        expectDrawable (font, "Dusty Vocal 2");
+    }
 }
