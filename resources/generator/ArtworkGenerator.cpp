@@ -1,14 +1,17 @@
-// Draws the editor's embedded pictures, each at normal and double density, into PNG files.
+// Draws the embedded pictures into PNG files: the editor's, each at normal and double density,
+// and the preset browser's, each once at twice its drawn size.
 //
 //     ondrella_artwork_generator <fonts folder> <images folder> [<proof file>]
 //
 // With a proof file, it also writes a picture of the deck's front and back with the new
-// pictures in place, and beside it "<proof>-details.png" with a closer look, to judge them by.
+// pictures in place, and beside it "<proof>-details.png" with a closer look, to judge them by;
+// then "<proof>-presets.png" with the preset browser opened over the deck in each of its states
+// and "<proof>-preset-pictures.png" with each of its pictures on its own.
 // The output depends only on this program and the fonts, so running it again gives the same
 // files. The build runs it through the "ondrella_artwork" target.
 
 #include "ContactSheet.h"
-#include "Pictures.h"
+#include "PresetPictures.h"
 
 #include <juce_graphics/juce_graphics.h>
 
@@ -16,10 +19,8 @@
 
 namespace
 {
-    bool loadFont (const juce::File& file, juce::Font& font)
+    bool loadFont (const juce::File& file, juce::Font& font, juce::MemoryBlock& data)
     {
-        juce::MemoryBlock data;
-
         if (file.loadFileAsData (data))
         {
             if (auto typeface = juce::Typeface::createSystemTypefaceFor (data.getData(), data.getSize()))
@@ -30,6 +31,12 @@ namespace
         }
 
         return false;
+    }
+
+    bool loadFont (const juce::File& file, juce::Font& font)
+    {
+        juce::MemoryBlock data;
+        return loadFont (file, font, data);
     }
 
     juce::Image render (const PictureSpec& spec, const ArtworkFonts& fonts, int pixelWidth, int pixelHeight, int density)
@@ -62,6 +69,16 @@ namespace
         juce::PNGImageFormat png;
         return png.writeImageToStream (image, stream);
     }
+
+    juce::File pathArgument (const char* path)
+    {
+        return juce::File::getCurrentWorkingDirectory().getChildFile (path);
+    }
+
+    juce::File sibling (const juce::File& proof, const char* suffix)
+    {
+        return proof.getSiblingFile (proof.getFileNameWithoutExtension() + suffix);
+    }
 }
 
 int main (int argc, char* argv[])
@@ -72,12 +89,14 @@ int main (int argc, char* argv[])
         return 2;
     }
 
-    const juce::File fontsFolder (juce::File::getCurrentWorkingDirectory().getChildFile (argv[1]));
-    const juce::File imagesFolder (juce::File::getCurrentWorkingDirectory().getChildFile (argv[2]));
+    const auto fontsFolder = pathArgument (argv[1]);
+    const auto imagesFolder = pathArgument (argv[2]);
 
     ArtworkFonts fonts;
+    juce::MemoryBlock semiBoldData;
 
     if (! loadFont (fontsFolder.getChildFile ("LiberationSans-Regular.ttf"), fonts.sans)
+        || ! loadFont (fontsFolder.getChildFile ("Overpass-SemiBold.ttf"), fonts.semiBold, semiBoldData)
         || ! imagesFolder.createDirectory())
     {
         std::cerr << "cannot read the fonts or write to " << imagesFolder.getFullPathName() << std::endl;
@@ -103,16 +122,33 @@ int main (int argc, char* argv[])
                   << spec.width2x << " x " << spec.height2x << std::endl;
     }
 
+    fonts.semiBoldKerning = FontKerning (semiBoldData);
+    std::map<juce::String, juce::Image> browser;
+
+    for (const auto& spec : getPresetPictureSpecs())
+    {
+        browser[spec.name] = spec.render (fonts);
+
+        if (! writePng (browser[spec.name], imagesFolder.getChildFile (spec.name + ".png")))
+        {
+            std::cerr << "cannot write " << spec.name << std::endl;
+            return 1;
+        }
+
+        std::cout << spec.name << ": " << spec.width * 2 << " x " << spec.height * 2 << std::endl;
+    }
+
     if (argc == 4)
     {
-        ContactSheetFonts sheetFonts { fonts.sans, {} };
-
-        const auto proof = juce::File::getCurrentWorkingDirectory().getChildFile (argv[3]);
-        const auto details = proof.getSiblingFile (proof.getFileNameWithoutExtension() + "-details.png");
+        ContactSheetFonts sheetFonts { fonts.sans, {}, {}, fonts.semiBold };
+        const auto proof = pathArgument (argv[3]);
 
         if (! loadFont (fontsFolder.getChildFile ("NanumBrush.ttf"), sheetFonts.brush)
+            || ! loadFont (fontsFolder.getChildFile ("Overpass-Regular.ttf"), sheetFonts.overpass)
             || ! writePng (makeContactSheet (normal, dense, sheetFonts), proof)
-            || ! writePng (makeDetailSheet (normal, dense, sheetFonts), details))
+            || ! writePng (makeDetailSheet (normal, dense, sheetFonts), sibling (proof, "-details.png"))
+            || ! writePng (makePresetBrowserSheet (normal, dense, browser, sheetFonts), sibling (proof, "-presets.png"))
+            || ! writePng (makePresetPictureSheet (browser, sheetFonts), sibling (proof, "-preset-pictures.png")))
         {
             std::cerr << "cannot write the proof" << std::endl;
             return 1;

@@ -165,6 +165,11 @@ namespace
     }
 }
 
+void drawDeckFront (juce::Graphics& g, const Pictures& pictures, const ContactSheetFonts& fonts, int density)
+{
+    drawFront (g, pictures, fonts, density, -0.7f);
+}
+
 juce::Image makeContactSheet (const Pictures& normal, const Pictures& dense, const ContactSheetFonts& fonts)
 {
     // Each view at twice its size: the normal pictures magnified pixel for pixel, the dense ones

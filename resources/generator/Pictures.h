@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Kerning.h"
+
 #include <juce_graphics/juce_graphics.h>
 
 #include <vector>
@@ -8,6 +10,10 @@
 struct ArtworkFonts
 {
     juce::Font sans;
+
+    /** The preset browser's words, with the kerning its typeface leaves out. */
+    juce::Font semiBold;
+    FontKerning semiBoldKerning;
 };
 
 /** One embedded picture: its base name, its two pixel sizes and how to draw it.

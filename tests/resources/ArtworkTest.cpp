@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
+#include <numeric>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -83,6 +87,94 @@ namespace
         }
 
         return total / (a.getWidth() * a.getHeight());
+    }
+
+    //==============================================================================
+    /** A picture of the preset browser: embedded once, at twice the size it is drawn at. */
+    struct BrowserPicture
+    {
+        const char* name;
+        int width, height;
+    };
+
+    const BrowserPicture browserPictures[] = {
+        { "pm_caption_folders", 82, 14 }, { "pm_caption_presets", 60, 14 }, { "pm_caption_name", 106, 14 },
+        { "pm_frame_top_left", 32, 32 }, { "pm_frame_top", 32, 32 }, { "pm_frame_top_right", 32, 32 },
+        { "pm_frame_right", 32, 32 }, { "pm_frame_bottom_right", 32, 32 }, { "pm_frame_bottom", 32, 32 },
+        { "pm_frame_bottom_left", 32, 32 }, { "pm_frame_left", 32, 32 }, { "pm_frame_centre", 32, 32 },
+        { "pm_button_confirm", 96, 48 }, { "pm_button_confirm_pressed", 96, 48 },
+        { "pm_button_cancel", 96, 48 }, { "pm_button_cancel_pressed", 96, 48 },
+        { "pm_button_save", 112, 48 }, { "pm_button_save_pressed", 112, 48 }, { "pm_button_save_disabled", 112, 48 },
+        { "pm_button_overwrite", 112, 48 }, { "pm_button_overwrite_pressed", 112, 48 },
+        { "pm_button_save_as", 144, 48 }, { "pm_button_save_as_pressed", 144, 48 },
+        { "pm_button_panel_save", 106, 48 }, { "pm_button_panel_save_pressed", 106, 48 },
+        { "pm_button_panel_save_disabled", 106, 48 },
+        { "pm_button_import", 120, 48 }, { "pm_button_import_pressed", 120, 48 },
+        { "pm_button_export", 136, 48 }, { "pm_button_export_pressed", 136, 48 },
+        { "pm_button_delete", 36, 36 }, { "pm_button_delete_pressed", 36, 36 },
+    };
+
+    /** Decoded as the browser decodes it: straight from the embedded data through the image cache. */
+    juce::Image browserPicture (const juce::String& name)
+    {
+        int size = 0;
+        const auto* data = resourceData ((name + "_png").toRawUTF8(), size);
+        return data != nullptr ? juce::ImageCache::getFromMemory (data, size) : juce::Image();
+    }
+
+    /** The picture laid over a plain colour, as it shows in the browser. */
+    juce::Image over (const juce::Image& picture, juce::Colour backdrop)
+    {
+        juce::Image result (juce::Image::RGB, picture.getWidth(), picture.getHeight(), true, juce::SoftwareImageType());
+        juce::Graphics g (result);
+        g.fillAll (backdrop);
+        g.drawImageAt (picture, 0, 0);
+        return result;
+    }
+
+    /** Mean brightness of the brightest tenth of the pixels: on a button, its word. */
+    double letteringBrightness (const juce::Image& image)
+    {
+        std::vector<float> levels;
+
+        for (int y = 0; y < image.getHeight(); ++y)
+            for (int x = 0; x < image.getWidth(); ++x)
+                levels.push_back (image.getPixelAt (x, y).getPerceivedBrightness());
+
+        std::sort (levels.begin(), levels.end(), std::greater<float>());
+        const auto count = juce::jmax ((size_t) 1, levels.size() / 10);
+        return std::accumulate (levels.begin(), levels.begin() + (long) count, 0.0) / (double) count;
+    }
+
+    /** The bounds of the pixels at least this bright and this opaque. */
+    juce::Rectangle<int> inkBounds (const juce::Image& image, float brightness, int alpha = 128)
+    {
+        juce::RectangleList<int> ink;
+
+        for (int y = 0; y < image.getHeight(); ++y)
+            for (int x = 0; x < image.getWidth(); ++x)
+                if (image.getPixelAt (x, y).getAlpha() >= alpha && image.getPixelAt (x, y).getPerceivedBrightness() >= brightness)
+                    ink.add ({ x, y, 1, 1 });
+
+        return ink.getBounds();
+    }
+
+    bool sameColumn (const juce::Image& a, int ax, const juce::Image& b, int bx)
+    {
+        for (int y = 0; y < a.getHeight(); ++y)
+            if (a.getPixelAt (ax, y) != b.getPixelAt (bx, y))
+                return false;
+
+        return true;
+    }
+
+    bool sameRow (const juce::Image& a, int ay, const juce::Image& b, int by)
+    {
+        for (int x = 0; x < a.getWidth(); ++x)
+            if (a.getPixelAt (x, ay) != b.getPixelAt (x, by))
+                return false;
+
+        return true;
     }
 }
 
@@ -392,4 +484,125 @@ TEST (ArtworkContent, BackPanelGrainIsLight)
         EXPECT_LT (meanAlpha, 0.08) << scale;
         EXPECT_LT (strongest, 80) << scale;
     }
+}
+
+//==============================================================================
+TEST (PresetBrowserArtwork, EveryPictureIsEmbeddedOnceAtTwiceItsDrawnSize)
+{
+    for (const auto& listed : browserPictures)
+    {
+        const auto image = browserPicture (listed.name);
+        ASSERT_TRUE (image.isValid()) << listed.name;
+        EXPECT_EQ (image.getWidth(), listed.width) << listed.name;
+        EXPECT_EQ (image.getHeight(), listed.height) << listed.name;
+        EXPECT_FALSE (browserPicture (juce::String (listed.name) + "2x").isValid()) << listed.name;
+        EXPECT_GT (inkBounds (image, 0.0f, 1).getWidth(), 0) << listed.name;
+    }
+}
+
+TEST (PresetBrowserArtwork, WordsAreLightAndCentredOnTheirFaces)
+{
+    for (const auto& listed : browserPictures)
+    {
+        const juce::String name (listed.name);
+
+        if (! name.startsWith ("pm_button") || name.startsWith ("pm_button_delete") || name.endsWith ("_disabled"))
+            continue;
+
+        // Only the word is this bright; it keeps clear of the rounded ends and sits in the middle.
+        const auto image = browserPicture (name);
+        const auto word = inkBounds (image, 0.75f);
+        ASSERT_FALSE (word.isEmpty()) << name;
+        EXPECT_NEAR (word.getCentreX(), image.getWidth() / 2, 2) << name;
+        EXPECT_NEAR (word.getCentreY(), image.getHeight() / 2, 2) << name;
+        EXPECT_GE (word.getX(), 8) << name;
+        EXPECT_GE (word.getHeight(), 11) << name;
+        EXPECT_LE (word.getHeight(), 15) << name;
+    }
+}
+
+TEST (PresetBrowserArtwork, DisabledFacesAreDimAndPressedFacesStandOut)
+{
+    // Each disabled face on what lies behind it: the dialogue box, the panel's strip.
+    const std::pair<const char*, juce::Colour> disabledOn[] = { { "pm_button_save", juce::Colour (0xff333333) },
+                                                                { "pm_button_panel_save", juce::Colour (0xff141414) } };
+
+    for (auto [name, backdrop] : disabledOn)
+    {
+        const auto normal = over (browserPicture (name), backdrop);
+        const auto disabled = over (browserPicture (juce::String (name) + "_disabled"), backdrop);
+        EXPECT_LT (letteringBrightness (disabled), 0.6 * letteringBrightness (normal)) << name;
+        EXPECT_TRUE (inkBounds (disabled, 0.75f).isEmpty()) << name;
+    }
+
+    for (const auto& listed : browserPictures)
+    {
+        const juce::String name (listed.name);
+
+        if (name.startsWith ("pm_button") && name.endsWith ("_pressed"))
+        {
+            const auto normal = browserPicture (name.upToLastOccurrenceOf ("_pressed", false, false));
+            EXPECT_GT (meanDifference (normal, browserPicture (name)), 0.05) << name;
+        }
+    }
+}
+
+TEST (PresetBrowserArtwork, CaptionsAndDeleteCrossAreLightMarksOnNothing)
+{
+    for (const char* name : { "pm_caption_folders", "pm_caption_presets", "pm_caption_name", "pm_button_delete" })
+    {
+        const auto image = browserPicture (name);
+        const auto ink = inkBounds (image, 0.0f, 1);
+        const auto light = inkBounds (image, 0.6f);
+
+        // Transparent around the mark, and the mark itself light.
+        for (auto corner : { juce::Point<int> (image.getWidth() - 1, 0), juce::Point<int> (image.getWidth() - 1, image.getHeight() - 1) })
+            EXPECT_EQ (image.getPixelAt (corner.x, corner.y).getAlpha(), 0) << name;
+
+        EXPECT_FALSE (light.isEmpty()) << name;
+        EXPECT_GE (light.getWidth(), ink.getWidth() - 2) << name;
+    }
+
+    // The captions start at their left edge, to line up with the pane or field beneath them.
+    for (const char* name : { "pm_caption_folders", "pm_caption_presets", "pm_caption_name" })
+        EXPECT_LE (inkBounds (browserPicture (name), 0.0f, 1).getX(), 1) << name;
+}
+
+TEST (PresetBrowserArtwork, FramePiecesJoinWithoutSeamsWhenStretched)
+{
+    auto piece = [] (const char* where) { return browserPicture (juce::String ("pm_frame_") + where); };
+    const auto topLeft = piece ("top_left"), top = piece ("top"), topRight = piece ("top_right");
+    const auto left = piece ("left"), centre = piece ("centre"), right = piece ("right");
+    const auto bottomLeft = piece ("bottom_left"), bottom = piece ("bottom"), bottomRight = piece ("bottom_right");
+    const int last = 31;
+
+    // Stretching repeats the pieces along their edge, which shows nothing only when they are even.
+    for (int i = 1; i <= last; ++i)
+    {
+        EXPECT_TRUE (sameColumn (top, i, top, 0)) << i;
+        EXPECT_TRUE (sameColumn (bottom, i, bottom, 0)) << i;
+        EXPECT_TRUE (sameRow (left, i, left, 0)) << i;
+        EXPECT_TRUE (sameRow (right, i, right, 0)) << i;
+        EXPECT_TRUE (sameRow (centre, i, centre, 0) && sameColumn (centre, i, centre, 0)) << i;
+    }
+
+    // Each corner runs on into the edges beside it, and the edges into the middle.
+    EXPECT_TRUE (sameColumn (topLeft, last, top, 0));
+    EXPECT_TRUE (sameColumn (topRight, 0, top, last));
+    EXPECT_TRUE (sameColumn (bottomLeft, last, bottom, 0));
+    EXPECT_TRUE (sameColumn (bottomRight, 0, bottom, last));
+    EXPECT_TRUE (sameRow (topLeft, last, left, 0));
+    EXPECT_TRUE (sameRow (bottomLeft, 0, left, last));
+    EXPECT_TRUE (sameRow (topRight, last, right, 0));
+    EXPECT_TRUE (sameRow (bottomRight, 0, right, last));
+    EXPECT_EQ (top.getPixelAt (0, last), centre.getPixelAt (0, 0));
+    EXPECT_EQ (bottom.getPixelAt (0, 0), centre.getPixelAt (0, 0));
+    EXPECT_EQ (left.getPixelAt (last, 0), centre.getPixelAt (0, 0));
+    EXPECT_EQ (right.getPixelAt (0, 0), centre.getPixelAt (0, 0));
+    EXPECT_EQ (centre.getPixelAt (0, 0).getAlpha(), 255);
+
+    // The outside fades to nothing, so the panel does not end in a hard line at the view's edge.
+    EXPECT_LT (top.getPixelAt (0, 0).getAlpha(), 8);
+    EXPECT_LT (bottom.getPixelAt (0, last).getAlpha(), 8);
+    EXPECT_LT (topLeft.getPixelAt (0, 0).getAlpha(), 8);
 }
