@@ -20,6 +20,9 @@ target_link_libraries (ondrella_juce_settings INTERFACE
     PkgConfig::ONDRELLA_SYSTEM_IMAGE_LIBS
     JPEG::JPEG)
 
+# The plug-in wrappers are built from a patched copy of their module.
+include ("${CMAKE_CURRENT_LIST_DIR}/OndrellaPatchedWrappers.cmake")
+
 # GCC 12 flags the framework's own listener lists with a known false positive.
 target_compile_options (ondrella_juce_settings INTERFACE $<$<CXX_COMPILER_ID:GNU>:-Wno-dangling-pointer>)
 
@@ -30,7 +33,7 @@ function (ondrella_leave_framework_uninstrumented)
         return()
     endif()
 
-    file (GLOB framework_sources "${JUCE_MODULES_DIR}/*/*.cpp")
+    file (GLOB framework_sources "${JUCE_MODULES_DIR}/*/*.cpp" "${ONDRELLA_PATCHED_MODULES_DIR}/*/*.cpp")
     set_source_files_properties (${framework_sources}
         DIRECTORY ${ARGN}
         PROPERTIES COMPILE_OPTIONS "-fno-sanitize=all")

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config ccache
+    build-essential cmake pkg-config ccache patch
     juce-modules-source
     libfreetype-dev libfontconfig1-dev libasound2-dev
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxext-dev libxcomposite-dev libxrender-dev
