@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace HostedPlugin
 {
     /** Loads the VST3 bundle the build produced, the way a host does. */
@@ -34,5 +36,39 @@ namespace HostedPlugin
         layout.inputBuses.add (in);
         layout.outputBuses.add (out);
         return layout;
+    }
+
+    /** After a restore, whatever it held: every parameter a host sees is finite and within 0..1. */
+    inline void expectParametersFiniteAndInRange (juce::AudioProcessor& plugin, const juce::String& context)
+    {
+        for (auto* parameter : plugin.getParameters())
+        {
+            const auto value = parameter->getValue();
+            EXPECT_TRUE (std::isfinite (value) && value >= 0.0f && value <= 1.0f)
+                << context << ": " << parameter->getName (100) << " = " << value;
+        }
+    }
+
+    /** Plays a few blocks of a loud stereo signal and checks that everything that comes back is finite. */
+    inline void expectFiniteAudio (juce::AudioProcessor& plugin, const juce::String& context)
+    {
+        juce::AudioBuffer<float> buffer (2, 512);
+        juce::MidiBuffer midi;
+        bool finite = true;
+
+        for (int block = 0; block < 4; ++block)
+        {
+            for (int ch = 0; ch < buffer.getNumChannels(); ++ch)
+                for (int i = 0; i < buffer.getNumSamples(); ++i)
+                    buffer.setSample (ch, i, (i % 64) < 32 ? 0.9f : -0.9f);
+
+            plugin.processBlock (buffer, midi);
+
+            for (int ch = 0; ch < buffer.getNumChannels(); ++ch)
+                for (int i = 0; i < buffer.getNumSamples(); ++i)
+                    finite = finite && std::isfinite (buffer.getSample (ch, i));
+        }
+
+        EXPECT_TRUE (finite) << context;
     }
 }
