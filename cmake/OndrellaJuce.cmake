@@ -34,7 +34,7 @@ function (ondrella_leave_framework_uninstrumented)
     endif()
 
     file (GLOB framework_sources "${JUCE_MODULES_DIR}/*/*.cpp" "${ONDRELLA_PATCHED_MODULES_DIR}/*/*.cpp")
-    set_source_files_properties (${framework_sources}
+    set_property (SOURCE ${framework_sources}
         DIRECTORY ${ARGN}
-        PROPERTIES COMPILE_OPTIONS "-fno-sanitize=all")
+        APPEND PROPERTY COMPILE_OPTIONS "-fno-sanitize=all")
 endfunction()

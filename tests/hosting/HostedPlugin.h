@@ -24,6 +24,27 @@ namespace HostedPlugin
         return instance;
     }
 
+   #ifdef ONDRELLA_LV2_BUNDLE
+    /** Loads the LV2 bundle the build produced, found by the folder it was built into. */
+    inline std::unique_ptr<juce::AudioPluginInstance> loadBuiltLv2Plugin (double sampleRate = 48000.0, int blockSize = 512)
+    {
+        juce::LV2PluginFormat format;
+        const auto folder = juce::File (ONDRELLA_LV2_BUNDLE).getParentDirectory();
+        format.searchPathsForPlugins (juce::FileSearchPath (folder.getFullPathName()), false, false);
+
+        juce::OwnedArray<juce::PluginDescription> descriptions;
+        format.findAllTypesForFile (descriptions, ONDRELLA_LV2_URI);
+
+        if (descriptions.isEmpty())
+            return {};
+
+        juce::String error;
+        auto instance = format.createInstanceFromDescription (*descriptions[0], sampleRate, blockSize, error);
+        EXPECT_TRUE (error.isEmpty()) << error;
+        return instance;
+    }
+   #endif
+
     /** A VST3 reports changed latency through the message loop. */
     inline void runMessageLoop (int milliseconds = 200)
     {
