@@ -119,7 +119,11 @@ float OndrellaAudioProcessor::getParameterValue (int parameterIndex) const
     if (! juce::isPositiveAndBelow (parameterIndex, numParameters))
         return 0.0f;
 
-    return sanitisedParameterValue (parameterIndex, getParameters().getUnchecked (parameterIndex)->getValue());
+    // Every parameter is made with a 0..1 range, so its stored value is the normalised one. Read
+    // as it is, a value a host wrote unchecked (NaN, say) does not trip the range conversion's
+    // assertion on every block; it is cleaned here like any other.
+    const auto* parameter = static_cast<const juce::AudioParameterFloat*> (getParameters().getUnchecked (parameterIndex));
+    return sanitisedParameterValue (parameterIndex, parameter->get());
 }
 
 //==============================================================================
