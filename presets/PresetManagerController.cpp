@@ -1,0 +1,226 @@
+#include "PresetManagerController.h"
+
+#include <cstring>
+
+PresetManagerController::PresetManagerController (PresetDataProvider* provider, PresetStore* store, const PresetBarStyle& barStyle)
+    : view (store, provider->getParentComponent(), this, barStyle)
+{
+    dataProvider = provider;
+    presetStore = store;
+    fileDialogs = std::make_unique<NativePresetFileDialogs> (provider->getParentComponent());
+}
+
+PresetManagerController::~PresetManagerController()
+{
+    // The dialogs go first: their pending callbacks must not outlive the view they check.
+    fileDialogs.reset();
+}
+
+void PresetManagerController::setFileDialogsForTesting (std::unique_ptr<PresetFileDialogs> dialogs)
+{
+    fileDialogs = std::move (dialogs);
+    fileDialogOpen = false;
+}
+
+template <typename Callback>
+auto PresetManagerController::guarded (Callback&& callback)
+{
+    // A host can close the editor while a dialog is open; the controller goes with the view.
+    return [browser = juce::Component::SafePointer<juce::Component> (&view),
+            callback = std::forward<Callback> (callback)] (auto&&... args)
+    {
+        if (browser != nullptr)
+            callback (std::forward<decltype (args)> (args)...);
+    };
+}
+
+//==============================================================================
+void PresetManagerController::currentPresetChanged()
+{
+    view.showFolder (presetStore->currentPreset.folder);
+}
+
+std::unique_ptr<juce::MemoryBlock> PresetManagerController::decodePresetBlob (const PresetStore& store, const void* data, size_t size)
+{
+    if (data == nullptr || size == 0 || size > (size_t) AppDataFolders::maximumFileSize)
+        return {};
+
+    auto block = std::make_unique<juce::MemoryBlock> (data, size);
+
+    if (! PresetFileHeader::extractStateBlob (*block, store.expectedRawSize))
+        return {};
+
+    return block;
+}
+
+//==============================================================================
+bool PresetManagerController::loadPreset (int folder, int preset)
+{
+    auto data = presetStore->loadPresetData (folder, preset);
+
+    if (data == nullptr || ! PresetFileHeader::extractStateBlob (*data, presetStore->expectedRawSize))
+        return false;
+
+    dataProvider->setPresetData (data->getData(), (int) data->getSize());
+
+    // loadPresetData checked both indices.
+    const auto& shownFolder = presetStore->folders.getReference (folder);
+    dataProvider->presetLoaded (shownFolder.name.hashCode(), shownFolder.entries.getReference (preset).name.hashCode());
+    return true;
+}
+
+std::unique_ptr<juce::MemoryBlock> PresetManagerController::getCurrentStateData()
+{
+    return dataProvider->getPresetData();
+}
+
+void PresetManagerController::applyImportedBlob (const juce::MemoryBlock& blob, const juce::String& displayName)
+{
+    dataProvider->setPresetData (blob.getData(), (int) blob.getSize());
+
+    // The state no longer matches a stored file, but keeps the name it came with.
+    presetStore->currentPreset.valid = false;
+    presetStore->currentPreset.name = displayName;
+    view.refreshCurrentPreset();
+}
+
+//==============================================================================
+void PresetManagerController::importPreset()
+{
+    if (fileDialogOpen)
+        return;
+
+    fileDialogOpen = true;
+    fileDialogs->chooseFile ("Import Preset", "*." + presetStore->extension,
+                             juce::FileBrowserComponent::openMode | juce::FileBrowserComponent::canSelectFiles,
+                             guarded ([this] (const juce::File& chosen)
+                             {
+                                 fileDialogOpen = false;
+
+                                 // Cancelled: the browser stays open.
+                                 if (chosen != juce::File())
+                                     importChosenFile (chosen);
+                             }));
+}
+
+void PresetManagerController::importChosenFile (const juce::File& file)
+{
+    // Read as the store reads its own folders: a regular file within the size cap, then the
+    // acceptance rule. A rejected file applies nothing and leaves the current preset as it was.
+    const auto source = file.isSymbolicLink() ? file.getLinkedTarget() : file;
+
+    if (auto bytes = presetStore->appDataFolders.loadFile (source.getFullPathName()))
+        if (auto blob = decodePresetBlob (*presetStore, bytes->getData(), bytes->getSize()))
+            applyImportedBlob (*blob, PresetStore::presetDisplayName (file.getFileName(), true));
+
+    view.closeBrowser();
+}
+
+void PresetManagerController::exportPreset()
+{
+    if (fileDialogOpen)
+        return;
+
+    auto data = dataProvider->getPresetData();
+
+    if (data == nullptr)
+        return;
+
+    fileDialogOpen = true;
+    fileDialogs->chooseFile ("Export Preset", "*." + presetStore->extension,
+                             juce::FileBrowserComponent::saveMode | juce::FileBrowserComponent::canSelectFiles
+                                 | juce::FileBrowserComponent::warnAboutOverwriting,
+                             guarded ([this, blob = *data] (const juce::File& chosen)
+                             {
+                                 fileDialogOpen = false;
+
+                                 if (chosen != juce::File())
+                                     exportTo (chosen, blob);
+                             }));
+}
+
+void PresetManagerController::exportTo (const juce::File& chosen, const juce::MemoryBlock& blob)
+{
+    // The file is written whole or not at all (through a temporary file), so a failed write
+    // never costs the old one.
+    const auto extension = "." + presetStore->extension;
+
+    // The dialog itself asked before a file it was given could be replaced.
+    if (chosen.getFileExtension() == extension)
+    {
+        PresetFileHeader::writePresetFile (chosen, blob);
+        return;
+    }
+
+    // Without the extension Import would never list the file; the name with it is one the dialog
+    // did not ask about.
+    const auto target = chosen.getSiblingFile (chosen.getFileName() + extension);
+
+    if (! target.exists())
+    {
+        PresetFileHeader::writePresetFile (target, blob);
+        return;
+    }
+
+    fileDialogOpen = true;
+    fileDialogs->confirmReplace ("Export Preset", target, guarded ([this, target, blob] (bool replace)
+    {
+        fileDialogOpen = false;
+
+        if (replace)
+            PresetFileHeader::writePresetFile (target, blob);
+    }));
+}
+
+//==============================================================================
+void PresetManagerController::deletePreset (int folder, int preset)
+{
+    // Factory presets are never deleted.
+    if (! juce::isPositiveAndBelow (folder, presetStore->folders.size()) || ! presetStore->folders.getReference (folder).writable)
+        return;
+
+    const auto entries = presetStore->folders.getReference (folder).entries;
+
+    if (juce::isPositiveAndBelow (preset, entries.size()))
+    {
+        const auto path = entries.getReference (preset).path;
+
+        if (presetStore->deletePresetFile (folder, preset))
+        {
+            auto& current = presetStore->currentPreset;
+
+            if (current.valid && current.path == path)
+                current.valid = false;
+        }
+        else
+        {
+            presetStore->scanFolder (folder);
+        }
+    }
+
+    // Shown again whether or not the file went, so the rows always match the folder.
+    view.showFolder (folder);
+}
+
+//==============================================================================
+void PresetManagerController::presetMessageReceived (PresetChangeObserver*, const char* message)
+{
+    if (message == nullptr || *message == 0)
+        return;
+
+    if (std::strcmp (message, "r") == 0)
+    {
+        const auto userFolder = presetStore->folders.size() - 1;
+        presetStore->scanFolder (userFolder);
+        view.showFolder (userFolder);
+        return;
+    }
+
+    juce::MemoryOutputStream decoded (256);
+
+    if (! juce::Base64::convertFromBase64 (decoded, message))
+        return;
+
+    if (auto blob = decodePresetBlob (*presetStore, decoded.getData(), decoded.getDataSize()))
+        applyImportedBlob (*blob, PresetStore::presetDisplayName ("** Imported **", true));
+}

@@ -1,0 +1,419 @@
+#include "PresetManagerView.h"
+#include "PMArtwork.h"
+
+#include <utility>
+
+namespace
+{
+    constexpr int folderListKind = 0;
+    constexpr int presetListKind = 1;
+
+    // The frame's corners and edges are 16 pixels; the view takes no clicks on its outer 11.
+    constexpr float frameEdge = 16.0f;
+    constexpr int clickMargin = 11;
+
+    // Overlays sit 13 pixels inside the view, so the frame's edge shows around them.
+    constexpr int overlayInset = 13;
+
+    void drawStretched (juce::Graphics& g, const juce::Image& image, juce::Rectangle<float> area)
+    {
+        if (image.isValid() && ! area.isEmpty())
+            g.drawImage (image, area);
+    }
+}
+
+//==============================================================================
+PresetManagerView::PresetManagerView (PresetStore* store, juce::Component* parent, Delegate* d, const PresetBarStyle& barStyle)
+    : deleteDialogue (this, this),
+      delegate (d),
+      presetBar (barStyle, this),
+      background (this),
+      folderList (this, folderListKind),
+      presetList (this, presetListKind),
+      presetStore (store),
+      parentComponent (parent)
+{
+    jassert (presetStore != nullptr);
+
+    saveAsDialogue.setDelegate (this);
+    panel.setDelegate (this);
+
+    const auto& current = presetStore->currentPreset;
+
+    for (const auto& folder : presetStore->folders)
+        folderList.addItem (folder.name, folder.index, false, folder.index == current.folder);
+
+    presetScroller.setList (&presetList);
+    folderScroller.setList (&folderList);
+    addAndMakeVisible (folderScroller);
+    addAndMakeVisible (presetScroller);
+
+    folderCaptionImage    = pmImage (PMArt::folderCaption);
+    presetCaptionImage    = pmImage (PMArt::presetCaption);
+    frameTopImage         = pmImage (PMArt::frameTop);
+    frameLeftImage        = pmImage (PMArt::frameLeft);
+    frameRightImage       = pmImage (PMArt::frameRight);
+    frameBottomImage      = pmImage (PMArt::frameBottom);
+    frameTopLeftImage     = pmImage (PMArt::frameTopLeft);
+    frameTopRightImage    = pmImage (PMArt::frameTopRight);
+    frameBottomLeftImage  = pmImage (PMArt::frameBottomLeft);
+    frameBottomRightImage = pmImage (PMArt::frameBottomRight);
+    frameCentreImage      = pmImage (PMArt::frameCentre);
+
+    // The current preset's folder counts as shown already, so only its preset rows are built.
+    if (current.valid)
+    {
+        displayedFolder = current.folder;
+        showFolder (current.folder);
+    }
+
+    showCurrentPreset (presetStore->currentPreset);
+    addAndMakeVisible (panel);
+}
+
+PresetManagerView::~PresetManagerView()
+{
+    if (parentComponent != nullptr)
+        parentComponent->removeComponentListener (this);
+}
+
+//==============================================================================
+PresetFolder PresetManagerView::folderCopy (int folder) const
+{
+    if (juce::isPositiveAndBelow (folder, presetStore->folders.size()))
+        return presetStore->folders.getReference (folder);
+
+    return {};
+}
+
+void PresetManagerView::showFolder (int folder)
+{
+    const auto previousFolder = displayedFolder;
+    const auto previousY = presetScroller.getViewPositionY();
+
+    if (folder != displayedFolder)
+    {
+        folderList.selectIndex (folder);
+        displayedFolder = folder;
+        folderScroller.fitList();
+        folderScroller.setViewPosition (0, 0);
+    }
+
+    const auto shown = folderCopy (folder);
+    const auto current = presetStore->currentPreset;
+
+    presetList.clearItems();
+
+    for (const auto& entry : shown.entries)
+        presetList.addItem (entry.name, entry.index, entry.writable,
+                            current.valid && current.folder == folder && current.index == entry.index);
+
+    showCurrentPreset (presetStore->currentPreset);
+
+    presetScroller.fitList();
+    presetScroller.setViewPosition (0, previousFolder == folder ? previousY : 0);
+    presetList.layoutRows();
+}
+
+void PresetManagerView::showCurrentPreset (const PresetEntry& record)
+{
+    presetBar.setCurrentPreset (record);
+    presetBar.leftArrow.setButtonEnabled (hasPreviousPreset());
+    presetBar.rightArrow.setButtonEnabled (hasNextPreset());
+    presetBar.repaint();
+
+    // Saving over a factory preset, or over a state no stored preset holds, is never offered.
+    panel.saveButton.setButtonEnabled (record.valid && record.writable);
+}
+
+void PresetManagerView::refreshCurrentPreset()
+{
+    showCurrentPreset (presetStore->currentPreset);
+    presetList.selectIndex (-1);
+}
+
+//==============================================================================
+bool PresetManagerView::hasNextPreset()
+{
+    return presetStore->hasNextPreset();
+}
+
+bool PresetManagerView::hasPreviousPreset()
+{
+    const auto& current = presetStore->currentPreset;
+    return current.valid && (current.folder > 0 || current.index >= 1);
+}
+
+void PresetManagerView::stepTo (int folder, int preset)
+{
+    // A step into an empty folder selects nothing, and the current preset is loaded again.
+    presetStore->selectPreset (folder, preset);
+    const auto record = presetStore->currentPreset;
+
+    if (record.folder != displayedFolder)
+        showFolder (record.folder);
+
+    if (delegate->loadPreset (displayedFolder, record.index))
+        showCurrentPreset (record);
+}
+
+void PresetManagerView::nextPreset()
+{
+    if (! hasNextPreset())
+        return;
+
+    const auto& current = presetStore->currentPreset;
+    const auto count = folderCopy (current.folder).entries.size();
+
+    if (current.index == count - 1)
+        stepTo (current.folder + 1, 0);
+    else
+        stepTo (current.folder, current.index + 1);
+}
+
+void PresetManagerView::previousPreset()
+{
+    if (! hasPreviousPreset())
+        return;
+
+    const auto& current = presetStore->currentPreset;
+
+    if (current.index == 0)
+        stepTo (current.folder - 1, folderCopy (current.folder - 1).entries.size() - 1);
+    else
+        stepTo (current.folder, current.index - 1);
+}
+
+//==============================================================================
+void PresetManagerView::revealClicked()
+{
+    if (parentComponent == nullptr)
+        return;
+
+    background.setBounds (parentComponent->getLocalBounds());
+    parentComponent->addAndMakeVisible (background);
+    parentComponent->addAndMakeVisible (this);
+    parentComponent->addComponentListener (this);
+}
+
+void PresetManagerView::backgroundClicked()
+{
+    closeBrowser();
+}
+
+void PresetManagerView::closeBrowser()
+{
+    saveAsDialogue.discardPendingData();
+    removeChildComponent (&saveAsDialogue);
+    removeChildComponent (&deleteDialogue);
+
+    if (parentComponent != nullptr)
+    {
+        parentComponent->removeComponentListener (this);
+        parentComponent->removeChildComponent (this);
+        parentComponent->removeChildComponent (&background);
+    }
+}
+
+void PresetManagerView::componentMovedOrResized (juce::Component& component, bool, bool wasResized)
+{
+    // The plate keeps covering the whole editor whatever size the host gives it.
+    if (&component == parentComponent && wasResized)
+        background.setBounds (component.getLocalBounds());
+}
+
+void PresetManagerView::componentBeingDeleted (juce::Component& component)
+{
+    if (&component == parentComponent)
+    {
+        component.removeComponentListener (this);
+        parentComponent = nullptr;
+    }
+}
+
+//==============================================================================
+void PresetManagerView::listItemClicked (int listKind, int index)
+{
+    if (listKind == folderListKind)
+    {
+        // The folder list stays where it was scrolled while the preset list changes.
+        const auto y = folderScroller.getViewPositionY();
+        showFolder (index);
+        folderScroller.setViewPosition (0, y);
+        return;
+    }
+
+    // Applied first, made current after; the processor's change message re-shows the folder later.
+    if (delegate->loadPreset (displayedFolder, index))
+    {
+        presetStore->selectPreset (displayedFolder, index);
+        showCurrentPreset (presetStore->currentPreset);
+    }
+}
+
+void PresetManagerView::listItemDeleteClicked (int listKind, int index)
+{
+    if (listKind != presetListKind)
+        return;
+
+    const auto folder = folderCopy (displayedFolder);
+    presetToDelete = juce::isPositiveAndBelow (index, folder.entries.size()) ? folder.entries.getReference (index)
+                                                                              : PresetEntry();
+
+    deleteDialogue.ask (presetToDelete.name, "Delete preset?", displayedFolder, index);
+    deleteDialogue.setBounds (getLocalBounds().reduced (overlayInset));
+    addAndMakeVisible (deleteDialogue);
+}
+
+void PresetManagerView::dialogueFinished (void*, int result, int folder, int)
+{
+    const auto named = std::exchange (presetToDelete, PresetEntry());
+
+    if (result != 1)
+        return;
+
+    // Rows may have moved since the question was asked (a rescan in between): the file deleted is
+    // the one the dialogue named, found again by its path.
+    for (const auto& entry : folderCopy (folder).entries)
+    {
+        if (named.path.isNotEmpty() && entry.path == named.path)
+        {
+            delegate->deletePreset (folder, entry.index);
+            return;
+        }
+    }
+
+    showFolder (displayedFolder);
+}
+
+//==============================================================================
+void PresetManagerView::saveAsClicked()
+{
+    auto data = delegate->getCurrentStateData();
+    int targetFolder = -1;
+
+    for (const auto& folder : presetStore->folders)
+    {
+        if (folder.writable)
+        {
+            targetFolder = folder.index;
+            break;
+        }
+    }
+
+    saveAsDialogue.prepare (std::move (data), targetFolder, presetStore->currentPreset.name);
+    saveAsDialogue.setBounds (getLocalBounds().reduced (overlayInset));
+    addAndMakeVisible (saveAsDialogue);
+}
+
+void PresetManagerView::saveClicked()
+{
+    const auto current = presetStore->currentPreset;
+
+    if (auto data = delegate->getCurrentStateData())
+    {
+        // Saved over the preset's own file: its display name can differ from the file's ("Take.2" shows as "Take2").
+        const auto name = current.path.isNotEmpty() ? juce::File (current.path).getFileNameWithoutExtension() : current.name;
+        presetStore->savePresetToFolder (*data, name, current.folder);
+    }
+
+    // The save rescans the folder, so the rows are rebuilt to match its files again.
+    showFolder (displayedFolder);
+}
+
+void PresetManagerView::importClicked()
+{
+    delegate->importPreset();
+}
+
+void PresetManagerView::exportClicked()
+{
+    delegate->exportPreset();
+}
+
+bool PresetManagerView::presetNameExists (int folder, const juce::String& name)
+{
+    // Saving replaces a file exactly when one of that name is there; names are not compared, since
+    // a file system may or may not tell letter cases apart.
+    const auto directory = presetStore->getFolderDirectory (folder);
+
+    if (directory == juce::File() || ! PresetStore::isAcceptablePresetName (name))
+        return false;
+
+    return directory.getChildFile (name + "." + presetStore->extension).exists();
+}
+
+void PresetManagerView::saveAsCancelled()
+{
+    removeChildComponent (&saveAsDialogue);
+}
+
+void PresetManagerView::saveAsConfirmed (int folder, const juce::String& name, juce::MemoryBlock* data)
+{
+    if (data != nullptr)
+        presetStore->savePresetToFolder (*data, name, folder);
+
+    removeChildComponent (&saveAsDialogue);
+    showFolder (folder);
+}
+
+//==============================================================================
+bool PresetManagerView::hitTest (int x, int y)
+{
+    const auto w = juce::jmax (getWidth(), 2 * clickMargin);
+    const auto h = juce::jmax (getHeight(), 2 * clickMargin);
+    return x >= clickMargin && x < w - clickMargin && y >= clickMargin && y < h - clickMargin;
+}
+
+void PresetManagerView::paint (juce::Graphics& g)
+{
+    const auto w = (float) getWidth(), h = (float) getHeight();
+    const auto e = frameEdge;
+
+    drawStretched (g, frameTopLeftImage,     { 0.0f, 0.0f, e, e });
+    drawStretched (g, frameTopImage,         { e, 0.0f, w - 2.0f * e, e });
+    drawStretched (g, frameTopRightImage,    { w - e, 0.0f, e, e });
+    drawStretched (g, frameRightImage,       { w - e, e, e, h - 2.0f * e });
+    drawStretched (g, frameBottomRightImage, { w - e, h - e, e, e });
+    drawStretched (g, frameBottomImage,      { e, h - e, w - 2.0f * e, e });
+    drawStretched (g, frameBottomLeftImage,  { 0.0f, h - e, e, e });
+    drawStretched (g, frameLeftImage,        { 0.0f, e, e, h - 2.0f * e });
+    drawStretched (g, frameCentreImage,      { e, e, w - 2.0f * e, h - 2.0f * e });
+
+    // The strip behind the action buttons, with rounded top corners.
+    const auto r = juce::jmin ((w - 24.0f) / 2.0f, 2.0f);
+    juce::Path strip;
+    strip.startNewSubPath (12.0f, 14.0f);
+    strip.cubicTo (12.0f, 12.9f, 12.0f + 0.45f * r, 12.0f, 12.0f + r, 12.0f);
+    strip.lineTo (w - 12.0f - r, 12.0f);
+    strip.cubicTo (w - 12.0f - 0.45f * r, 12.0f, w - 12.0f, 12.9f, w - 12.0f, 14.0f);
+    strip.lineTo (w - 12.0f, 52.0f);
+    strip.lineTo (12.0f, 52.0f);
+    strip.closeSubPath();
+    strip.setUsingNonZeroWinding (true);
+    g.setColour (juce::Colour (0xff141414));
+    g.fillPath (strip);
+
+    const auto split = (float) ((w - 32.0) * 0.4);
+    drawStretched (g, folderCaptionImage, { 19.0f, 60.0f, 41.0f, 7.0f });
+    drawStretched (g, presetCaptionImage, { split + 36.0f, 60.0f, 30.0f, 7.0f });
+
+    g.setColour (juce::Colour (0xff2b2b2b));
+    g.fillRoundedRectangle (19.0f, 70.0f, split + 10.0f, h - 91.0f, 2.0f);
+    g.fillRoundedRectangle (split + 36.0f, 70.0f, (float) ((w - 32.0) * 0.6) - 24.0f, h - 91.0f, 2.0f);
+}
+
+void PresetManagerView::resized()
+{
+    const auto w = (double) getWidth(), h = (double) getHeight();
+    const auto trunc = [] (double v) { return (int) (float) v; };
+
+    if (parentComponent != nullptr)
+        background.setBounds (parentComponent->getLocalBounds());
+
+    panel.setBounds (23, 20, trunc (w - 45.0), 24);
+    folderScroller.setBounds (19, 71, trunc ((w - 32.0) * 0.4 - 2.0 + 10.0), trunc (h - 91.0));
+    presetScroller.setBounds (trunc ((w - 32.0) * 0.4 + 39.0 - 3.0), 71, trunc ((w - 32.0) * 0.6 - 26.0), trunc (h - 91.0));
+    saveAsDialogue.setBounds (getLocalBounds().reduced (overlayInset));
+    deleteDialogue.setBounds (getLocalBounds().reduced (overlayInset));
+}
