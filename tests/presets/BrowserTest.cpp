@@ -1,0 +1,183 @@
+// Opening and closing the browser, listing folders and presets, loading by click and by arrow,
+// and the preset bar following the current preset.
+#include "PresetManagerTestSupport.h"
+
+using namespace PresetManagerTest;
+
+class Browser  : public Fixture {};
+
+TEST_F (Browser, TheBarOpensItAndThePlateOrTheMarginClosesIt)
+{
+    openEditor();
+    auto& bar = view().presetBar;
+    EXPECT_EQ (bar.getCurrentPreset().name, "ONDRELLA");
+    EXPECT_EQ (bar.getTextColour(), juce::Colour (0xcc000000));
+
+    // The editor's style has no arrows, so the bar's very end opens the browser too.
+    click (bar, { 1, 8 });
+    ASSERT_TRUE (browserIsOpen());
+    EXPECT_EQ (view().background.getParentComponent(), editor.get());
+    EXPECT_EQ (view().background.getBounds(), editor->getLocalBounds());
+
+    click (view(), { 200, 62 });    // the panel's own background, between the captions
+    EXPECT_TRUE (browserIsOpen());
+
+    click (view(), { 5, 100 });     // the margin lets the click through to the plate
+    EXPECT_FALSE (browserIsOpen());
+    EXPECT_EQ (view().background.getParentComponent(), nullptr);
+
+    click (bar);
+    ASSERT_TRUE (browserIsOpen());
+    click (*editor, { 80, 55 });    // the bar lies under the plate now
+    EXPECT_FALSE (browserIsOpen());
+}
+
+TEST_F (Browser, ThePlateCoversTheWholeEditorAfterEveryHostResize)
+{
+    openEditor();
+    click (view().presetBar);
+    ASSERT_TRUE (browserIsOpen());
+
+    for (auto size : { juce::Point<int> (900, 420), juce::Point<int> (600, 250), juce::Point<int> (1000, 300) })
+    {
+        editor->setSize (size.x, size.y);
+        EXPECT_EQ (view().background.getBounds(), editor->getLocalBounds());
+    }
+
+    // A point the plate did not reach at the first size is still the plate's, so no control under it takes the click.
+    click (*editor, { 990, 290 });
+    EXPECT_FALSE (browserIsOpen());
+
+    // Closed, the view no longer follows the editor.
+    editor->setSize (700, 320);
+    EXPECT_EQ (view().background.getBounds(), juce::Rectangle<int> (0, 0, 1000, 300));
+}
+
+TEST_F (Browser, FoldersAndPresetsAreListedAndAClickLoadsAPreset)
+{
+    openEditor();
+    click (view().presetBar);
+    auto& folders = view().folderList;
+    auto& presets = view().presetList;
+
+    EXPECT_EQ (rowTexts (folders), juce::StringArray ("Factory Presets", "Vintage", "User Presets"));
+    EXPECT_TRUE (folders.getItem (factoryFolder)->isSelected());
+    EXPECT_EQ (rowTexts (presets), juce::StringArray ("ONDRELLA", "Warm"));
+    EXPECT_TRUE (presets.getItem (0)->isSelected());
+    EXPECT_FALSE (presets.getItem (0)->hasDelete());
+    expectParameters ({ 0.1f });
+
+    clickRow (folders, userFolder);
+    EXPECT_EQ (rowTexts (presets), juce::StringArray ("Mine", "Other"));
+    EXPECT_TRUE (presets.getItem (1)->hasDelete());
+    EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());   // ONDRELLA is still current
+
+    clickRow (presets, 1);
+    expectParameters ({ 0.5f });
+    pump();   // the processor's change message
+    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Other");
+    EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0xcc000000));
+    EXPECT_TRUE (presets.getItem (1)->isSelected());
+    EXPECT_FALSE (presets.getItem (0)->isSelected());
+    EXPECT_TRUE (view().panel.saveButton.isButtonEnabled());
+    EXPECT_TRUE (browserIsOpen());
+
+    clickRow (folders, vintageFolder);
+    clickRow (presets, 0);
+    expectParameters ({ 0.3f });
+    EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());   // a factory preset
+
+    // A file gone since the last scan loads nothing and changes nothing.
+    ASSERT_TRUE (factoryRoot().getChildFile ("00_Factory Presets/02_Warm.ondpreset").deleteFile());
+    clickRow (folders, factoryFolder);
+    clickRow (presets, 1);
+    pump();
+    expectParameters ({ 0.3f });
+    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Dusty");
+}
+
+TEST_F (Browser, ArrowsStepThroughEveryFolderAndLoadEachPreset)
+{
+    auto style = TestEditor::editorStyle();
+    style.showArrows = true;
+    style.arrowImageSize = { 8.0f, 8.0f };
+    juce::Image arrow (juce::Image::ARGB, 16, 16, true);
+    style.leftArrowNormal = style.leftArrowPressed = style.leftArrowDisabled = arrow;
+    style.rightArrowNormal = style.rightArrowPressed = style.rightArrowDisabled = arrow;
+    openEditor (style);
+
+    auto& bar = view().presetBar;
+    EXPECT_FALSE (bar.leftArrow.isButtonEnabled());
+    EXPECT_TRUE (bar.rightArrow.isButtonEnabled());
+
+    const std::vector<std::pair<const char*, float>> forward { { "Warm", 0.2f }, { "Dusty", 0.3f }, { "Mine", 0.4f }, { "Other", 0.5f } };
+
+    for (const auto& [name, value] : forward)
+    {
+        click (bar.rightArrow);
+        pump();
+        EXPECT_EQ (bar.getCurrentPreset().name, name);
+        expectParameters ({ value });
+        EXPECT_EQ (view().getDisplayedFolder(), store().currentPreset.folder);
+        EXPECT_FALSE (browserIsOpen());   // the arrows are not the bar
+    }
+
+    EXPECT_FALSE (bar.rightArrow.isButtonEnabled());
+    click (bar.rightArrow);
+    EXPECT_EQ (bar.getCurrentPreset().name, "Other");
+
+    for (auto name : { "Mine", "Dusty", "Warm", "ONDRELLA" })
+    {
+        click (bar.leftArrow);
+        pump();
+        EXPECT_EQ (bar.getCurrentPreset().name, name);
+    }
+
+    expectParameters ({ 0.1f });
+    EXPECT_FALSE (bar.leftArrow.isButtonEnabled());
+}
+
+TEST_F (Browser, TheBarFollowsTheCurrentPresetWhenTheHostRestoresAState)
+{
+    openEditor();
+    const auto restore = [this] (const juce::String& folder, const juce::String& preset)
+    {
+        auto state = makeBlob ({ 0.6f });
+        juce::MemoryOutputStream out (state, true);
+        out.writeInt (folder.hashCode());
+        out.writeInt (preset.hashCode());
+        out.flush();
+        processor->setStateInformation (state.getData(), (int) state.getSize());
+        pump();
+    };
+
+    restore ("User Presets", "Mine");
+    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Mine");
+    EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0xcc000000));
+    EXPECT_EQ (view().getDisplayedFolder(), userFolder);
+
+    restore ("User Presets", "Gone");
+    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Mine");
+    EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0x80000000));
+    EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());
+}
+
+TEST_F (Browser, RendersTheOpenBrowser)
+{
+    for (int i = 0; i < 14; ++i)
+        writePreset (userPresetsFolder().getChildFile ("Take " + juce::String (i + 1) + ".ondpreset"), { 0.05f * (float) i });
+
+    openEditor();
+    click (view().presetBar);
+    clickRow (view().folderList, userFolder);
+    clickRow (view().presetList, 2);
+    pump();
+    saveArtefact ("browser-open");
+
+    // The editor shows through the plate, dimmed.
+    const auto image = editor->createComponentSnapshot (editor->getLocalBounds());
+    const auto expected = juce::Colour (0xffd9d9c4).overlaidWith (juce::Colour (0x99000000));
+    const auto actual = image.getPixelAt (20, 290);
+    EXPECT_NEAR (actual.getRed(), expected.getRed(), 1);
+    EXPECT_NEAR (actual.getBlue(), expected.getBlue(), 1);
+}
