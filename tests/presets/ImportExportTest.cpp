@@ -1,0 +1,281 @@
+// Importing and exporting preset files through the file dialogs (scripted, and once through the
+// platform's own dialog), and preset messages from outside.
+#include "PresetManagerTestSupport.h"
+
+using namespace PresetManagerTest;
+
+class ImportExport  : public Fixture
+{
+protected:
+    void SetUp() override
+    {
+        Fixture::SetUp();
+        outside = sandbox.getChildFile ("outside");
+        bright = writePreset (outside.getChildFile ("01_Bright.ondpreset"), { 0.7f });
+    }
+
+    void expectUntouchedDefault()
+    {
+        expectParameters ({ 0.1f });
+        EXPECT_TRUE (store().currentPreset.valid);
+        EXPECT_EQ (view().presetBar.getCurrentPreset().name, "ONDRELLA");
+        EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0xcc000000));
+    }
+
+    static bool waitUntil (std::function<bool()> condition)
+    {
+        for (int i = 0; i < 250 && ! condition(); ++i)
+            pump (20);
+
+        return condition();
+    }
+
+    juce::File outside, bright;
+};
+
+//==============================================================================
+TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowser)
+{
+    openEditor();
+    click (view().presetBar);
+    click (view().panel.importButton);
+
+    ASSERT_EQ (dialogs.asked.size(), 1u);
+    EXPECT_EQ (dialogs.asked[0].title, "Import Preset");
+    EXPECT_EQ (dialogs.asked[0].pattern, "*.ondpreset");
+    EXPECT_EQ (dialogs.asked[0].flags, juce::FileBrowserComponent::openMode | juce::FileBrowserComponent::canSelectFiles);
+
+    dialogs.choose ({});   // cancelled
+    EXPECT_TRUE (browserIsOpen());
+    expectUntouchedDefault();
+
+    click (view().panel.importButton);
+    dialogs.choose (bright);
+    pump();
+    expectParameters ({ 0.7f });
+    EXPECT_FALSE (browserIsOpen());
+    EXPECT_FALSE (store().currentPreset.valid);
+    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "01_Bright");
+    EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0x80000000));
+    EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());
+    EXPECT_FALSE (view().presetList.getItem (0)->isSelected());
+
+    // A link is followed to the preset it names.
+    const auto link = outside.getChildFile ("Link.ondpreset");
+    ASSERT_TRUE (outside.getChildFile ("01_Bright.ondpreset").createSymbolicLink (link, true));
+    turn (0, 0.0f);
+    click (view().presetBar);
+    click (view().panel.importButton);
+    dialogs.choose (link);
+    expectParameters ({ 0.7f });
+    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Link");
+}
+
+TEST_F (ImportExport, ARejectedFileAppliesNothingAndLeavesTheCurrentPreset)
+{
+    // Too short, too big for a preset (though its header is right), and a header that lies about the size.
+    auto bigBlob = makeBlob ({ 0.9f });
+    bigBlob.setSize (70000 - PresetFileHeader::headerSize, true);
+    const auto big = PresetFileHeader::makePresetFile (bigBlob);
+    auto lying = PresetFileHeader::makePresetFile (makeBlob ({ 0.9f }));
+    lying[12] = 81;
+
+    const juce::File rejected[] { writeFile (outside.getChildFile ("Short.ondpreset"), juce::MemoryBlock (50, true)),
+                                  writeFile (outside.getChildFile ("Big.ondpreset"), big),
+                                  writeFile (outside.getChildFile ("Lying.ondpreset"), lying),
+                                  outside.getChildFile ("Missing.ondpreset") };
+    openEditor();
+
+    for (const auto& file : rejected)
+    {
+        click (view().presetBar);
+        click (view().panel.importButton);
+        dialogs.choose (file);
+        pump();
+        expectUntouchedDefault();
+        EXPECT_FALSE (browserIsOpen()) << file.getFileName();
+    }
+}
+
+TEST_F (ImportExport, ExportWritesAPresetFileThatImportCanList)
+{
+    openEditor();
+    turn (4, 0.33f);
+    click (view().presetBar);
+    click (view().panel.exportButton);
+
+    ASSERT_EQ (dialogs.asked.size(), 1u);
+    EXPECT_EQ (dialogs.asked[0].title, "Export Preset");
+    EXPECT_EQ (dialogs.asked[0].pattern, "*.ondpreset");
+    EXPECT_EQ (dialogs.asked[0].flags, juce::FileBrowserComponent::saveMode | juce::FileBrowserComponent::canSelectFiles
+                                          | juce::FileBrowserComponent::warnAboutOverwriting);
+
+    // The state is the one at the moment Export was pressed.
+    turn (4, 0.9f);
+    turn (4, 0.33f);
+    dialogs.choose (outside.getChildFile ("Exported"));
+
+    const auto written = contentOf (outside.getChildFile ("Exported.ondpreset"));
+    EXPECT_EQ (written, presetFileOfCurrentState());
+    EXPECT_EQ (written.getSize(), 80u);
+    EXPECT_EQ (juce::String (static_cast<const char*> (written.getData()), 8), "vroMttnR");
+    EXPECT_FALSE (outside.getChildFile ("Exported").exists());
+    EXPECT_EQ (outside.findChildFiles (juce::File::findFiles, false, "*").size(), 2);   // no temporary left
+    EXPECT_TRUE (browserIsOpen());
+}
+
+TEST_F (ImportExport, ExportAsksBeforeReplacingAFileTheDialogDidNotAskAbout)
+{
+    const auto kept = writePreset (outside.getChildFile ("Kept.ondpreset"), { 0.9f });
+    const auto old = contentOf (kept);
+    openEditor();
+    click (view().presetBar);
+
+    click (view().panel.exportButton);
+    dialogs.choose (outside.getChildFile ("Kept"));
+    ASSERT_EQ (dialogs.asked.size(), 2u);
+    EXPECT_EQ (dialogs.asked[1].file, kept);
+    dialogs.answer (false);
+    EXPECT_EQ (contentOf (kept), old);
+
+    click (view().panel.exportButton);
+    dialogs.choose (outside.getChildFile ("Kept"));
+    dialogs.answer (true);
+    EXPECT_EQ (contentOf (kept), presetFileOfCurrentState());
+
+    // Chosen with its extension, the file is one the dialog itself asked about.
+    turn (2, 0.2f);
+    click (view().panel.exportButton);
+    dialogs.choose (kept);
+    EXPECT_EQ (dialogs.asked.size(), 5u);
+    EXPECT_EQ (contentOf (kept), presetFileOfCurrentState());
+
+    // A write that fails (here a temporary name too long for the file system) keeps the old file.
+    const auto longName = writePreset (outside.getChildFile (juce::String::repeatedString ("x", 240) + ".ondpreset"), { 0.9f });
+    click (view().panel.exportButton);
+    dialogs.choose (longName);
+    EXPECT_EQ (contentOf (longName), old);
+}
+
+TEST_F (ImportExport, ADialogAnsweredAfterTheEditorHasClosedDoesNothing)
+{
+    openEditor();
+    click (view().presetBar);
+    click (view().panel.importButton);
+    editor.reset();
+    dialogs.choose (bright);
+    expectParameters ({ 0.1f });
+
+    openEditor();
+    click (view().presetBar);
+    click (view().panel.exportButton);
+    editor.reset();
+    dialogs.choose (outside.getChildFile ("Late"));
+    EXPECT_FALSE (outside.getChildFile ("Late.ondpreset").exists());
+
+    openEditor();
+    click (view().presetBar);
+    click (view().panel.exportButton);
+    dialogs.choose (outside.getChildFile ("01_Bright"));
+    editor.reset();
+    const auto before = contentOf (bright);
+    dialogs.answer (true);
+    EXPECT_EQ (contentOf (bright), before);
+}
+
+TEST_F (ImportExport, ThePlatformsOwnDialogIsAskedThroughZenity)
+{
+    // A stand-in for zenity on PATH logs its arguments and answers what the test wrote for it.
+    const auto bin = sandbox.getChildFile ("bin");
+    const auto zenity = bin.getChildFile ("zenity");
+    ASSERT_TRUE (bin.createDirectory().wasOk());
+    ASSERT_TRUE (zenity.replaceWithText ("#!/bin/sh\n"
+                                         "printf '%s\\n' \"$@\" >> '" + bin.getFullPathName() + "/args'\n"
+                                         "cat '" + bin.getFullPathName() + "/answer'\n", false, false, "\n"));
+    ASSERT_TRUE (zenity.setExecutePermission (true));
+
+    const auto answer = [&] (const juce::String& path) { bin.getChildFile ("args").deleteFile(); bin.getChildFile ("answer").replaceWithText (path); };
+    const auto arguments = [&] { juce::StringArray lines; lines.addLines (bin.getChildFile ("args").loadFileAsString()); return lines; };
+
+    const auto previousPath = juce::SystemStats::getEnvironmentVariable ("PATH", {});
+    const auto previousDirectory = juce::File::getCurrentWorkingDirectory();
+    ::setenv ("PATH", (bin.getFullPathName() + ":" + previousPath).toRawUTF8(), 1);
+
+    openEditor (TestEditor::editorStyle(), false);
+
+    click (view().presetBar);
+
+    answer ({});   // cancelled
+    click (view().panel.importButton);
+    EXPECT_TRUE (waitUntil ([&] { return arguments().contains ("--file-selection"); }));
+    pump (300);
+    EXPECT_TRUE (browserIsOpen());
+
+    answer (bright.getFullPathName());
+    click (view().panel.importButton);
+    EXPECT_TRUE (waitUntil ([&] { return ! browserIsOpen(); }));
+    expectParameters ({ 0.7f });
+    EXPECT_TRUE (arguments().contains ("--title=Import Preset"));
+    EXPECT_TRUE (arguments().contains ("--file-filter=*.ondpreset"));
+    EXPECT_FALSE (arguments().contains ("--save"));
+
+    const auto exported = outside.getChildFile ("ViaZenity.ondpreset");
+    answer (outside.getChildFile ("ViaZenity").getFullPathName());
+    click (view().presetBar);
+    click (view().panel.exportButton);
+    EXPECT_TRUE (waitUntil ([&] { return exported.existsAsFile(); }));
+    EXPECT_EQ (contentOf (exported), presetFileOfCurrentState());
+    EXPECT_TRUE (arguments().contains ("--title=Export Preset"));
+    EXPECT_TRUE (arguments().contains ("--save"));
+    EXPECT_TRUE (arguments().contains ("--confirm-overwrite"));
+
+    // The same name again: the file with the extension added exists, and an alert asks first.
+    turn (3, 0.9f);
+    click (view().panel.exportButton);
+    juce::AlertWindow* alert = nullptr;
+    EXPECT_TRUE (waitUntil ([&] { alert = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent()); return alert != nullptr; }));
+
+    if (alert != nullptr)
+    {
+        for (auto* child : alert->getChildren())
+            if (auto* button = dynamic_cast<juce::Button*> (child); button != nullptr && button->getButtonText() == "Replace")
+                button->triggerClick();
+
+        EXPECT_TRUE (waitUntil ([&] { return contentOf (exported) == presetFileOfCurrentState(); }));
+    }
+
+    editor.reset();
+    ::setenv ("PATH", previousPath.toRawUTF8(), 1);
+    previousDirectory.setAsCurrentWorkingDirectory();
+}
+
+TEST_F (ImportExport, PresetMessagesRescanTheUserFolderOrApplyAPreset)
+{
+    openEditor();
+    click (view().presetBar);
+
+    writePreset (userPresetsFolder().getChildFile ("Aaa.ondpreset"), { 0.7f });
+    manager().presetMessageReceived (nullptr, "r");
+    EXPECT_EQ (view().getDisplayedFolder(), userFolder);
+    EXPECT_EQ (rowTexts (view().presetList), juce::StringArray ("Aaa", "Mine", "Other"));
+
+    const auto message = [] (const juce::MemoryBlock& bytes) { return juce::Base64::toBase64 (bytes.getData(), bytes.getSize()); };
+    manager().presetMessageReceived (nullptr, message (PresetFileHeader::makePresetFile (makeBlob ({ 0.65f }))).toRawUTF8());
+    pump();
+    expectParameters ({ 0.65f });
+    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "** Imported **");
+    EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0x80000000));
+    EXPECT_TRUE (browserIsOpen());
+
+    // Nothing, empty, not Base64, or not a preset: ignored.
+    const auto notAPreset = message (juce::MemoryBlock (50, true));
+    const auto tooBig = message (juce::MemoryBlock ((size_t) AppDataFolders::maximumFileSize + 1, true));
+
+    for (const char* ignored : { (const char*) nullptr, "", "%%% not base64 %%%", notAPreset.toRawUTF8(), tooBig.toRawUTF8() })
+    {
+        manager().presetMessageReceived (nullptr, ignored);
+        pump();
+        expectParameters ({ 0.65f });
+        EXPECT_EQ (view().presetBar.getCurrentPreset().name, "** Imported **");
+    }
+}

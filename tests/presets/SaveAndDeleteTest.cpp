@@ -58,24 +58,30 @@ protected:
 //==============================================================================
 TEST_F (SaveAndDelete, SaveWritesTheStateOverTheCurrentPresetsOwnFile)
 {
-    openOnMine();
+    // "Take.2" shows as "Take2"; saving must still go to its own file.
+    const auto take = writePreset (userPresetsFolder().getChildFile ("Take.2.ondpreset"), { 0.6f });
+    openEditor();
+    click (view().presetBar);
+    clickRow (view().folderList, userFolder);
+    clickRow (view().presetList, 2);
+    ASSERT_EQ (store().currentPreset.name, "Take2");
     turn (3, 0.9f);
 
     // A file added behind the browser's back: after the save the rows match the files again.
     writePreset (userPresetsFolder().getChildFile ("Aaa.ondpreset"), { 0.7f });
     click (view().panel.saveButton);
 
-    EXPECT_EQ (contentOf (mine), presetFileOfCurrentState());
-    EXPECT_EQ (rowTexts (view().presetList), juce::StringArray ("Aaa", "Mine", "Other"));
-    EXPECT_TRUE (view().presetList.getItem (1)->isSelected());
-    EXPECT_EQ (store().currentPreset.path, mine.getFullPathName());
+    EXPECT_EQ (contentOf (take), presetFileOfCurrentState());
+    EXPECT_EQ (rowTexts (view().presetList), juce::StringArray ("Aaa", "Mine", "Other", "Take2"));
+    EXPECT_TRUE (view().presetList.getItem (3)->isSelected());
+    EXPECT_EQ (store().currentPreset.path, take.getFullPathName());
 
     // A factory preset cannot be saved over: the button is disabled and its click writes nothing.
     clickRow (view().folderList, factoryFolder);
     clickRow (view().presetList, 1);
     EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());
     click (view().panel.saveButton);
-    EXPECT_EQ (userFiles(), juce::StringArray ("Aaa.ondpreset", "Mine.ondpreset", "Other.ondpreset"));
+    EXPECT_EQ (userFiles(), juce::StringArray ("Aaa.ondpreset", "Mine.ondpreset", "Other.ondpreset", "Take.2.ondpreset"));
 }
 
 TEST_F (SaveAndDelete, SaveAsWritesANewPresetAndMakesItCurrent)
@@ -149,6 +155,15 @@ TEST_F (SaveAndDelete, OverwriteIsOfferedExactlyWhenTheFileExists)
     pressKey (juce::KeyPress::returnKey);
     EXPECT_EQ (contentOf (userPresetsFolder().getChildFile ("mine.ondpreset")), presetFileOfCurrentState());
     EXPECT_EQ (contentOf (mine), oldMine);
+
+    // What counts is the file the name is saved as, not the names shown: "Take.2" shows as "Take2".
+    writePreset (userPresetsFolder().getChildFile ("Take.2.ondpreset"), { 0.6f });
+    saveAsTyping ("Take.2");
+    EXPECT_TRUE (showsOverwrite());
+    saveAs().nameField.setText ("Take2", true);
+    pump();
+    EXPECT_TRUE (showsSave (true));
+    click (saveAs().cancelButton);
 
     // A file that appears after Save was shown is not replaced: Overwrite is shown instead.
     saveAsTyping ("Fresh");
