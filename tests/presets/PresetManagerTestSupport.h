@@ -197,19 +197,21 @@ namespace PresetManagerTest
 
         void clickRow (PMList& list, int row)    { click (*list.getItem (row), { 30, 12 }); }
 
-        /** Types into the focused component, key by key, through the window. */
-        void type (const juce::String& text)
+        /** Types into a component key by key. The keys go to it straight, not by way of the window's
+            keyboard focus, which other programs' windows on the same display may take at any moment.
+        */
+        void type (juce::Component& target, const juce::String& text)
         {
             for (auto c : text)
             {
-                editor->getPeer()->handleKeyPress (juce::KeyPress ((int) c, {}, c));
+                target.keyPressed (juce::KeyPress ((int) c, {}, c));
                 pump (10);
             }
         }
 
-        void pressKey (int keyCode)
+        void pressKey (juce::Component& target, const juce::KeyPress& key)
         {
-            editor->getPeer()->handleKeyPress (juce::KeyPress (keyCode));
+            target.keyPressed (key);
             pump();
         }
 

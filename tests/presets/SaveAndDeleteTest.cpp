@@ -26,11 +26,14 @@ protected:
         click (view().panel.saveAsButton);
         ASSERT_EQ (saveAs().getParentComponent(), &view());
         click (saveAs().nameField);
-        ASSERT_TRUE (saveAs().nameField.hasKeyboardFocus (false));
-        editor->getPeer()->handleKeyPress (juce::KeyPress ('a', juce::ModifierKeys::commandModifier, 'a'));
-        pressKey (juce::KeyPress::backspaceKey);
+        key (juce::KeyPress ('a', juce::ModifierKeys::commandModifier, 0));
+        key (juce::KeyPress::backspaceKey);
         type (name);
     }
+
+    void key (const juce::KeyPress& k)      { pressKey (saveAs().nameField, k); }
+    void key (int keyCode)                  { key (juce::KeyPress (keyCode)); }
+    void type (const juce::String& text)    { Fixture::type (saveAs().nameField, text); }
 
     bool showsSave (bool enabled)
     {
@@ -124,7 +127,7 @@ TEST_F (SaveAndDelete, SaveStaysDisabledForNamesTheStoreWouldRefuse)
         saveAs().nameField.setText (juce::CharPointer_UTF8 (name), true);
         pump();
         EXPECT_TRUE (showsSave (false)) << name;
-        pressKey (juce::KeyPress::returnKey);
+        key (juce::KeyPress::returnKey);
         EXPECT_EQ (saveAs().getParentComponent(), &view()) << name;
     }
 
@@ -145,14 +148,14 @@ TEST_F (SaveAndDelete, OverwriteIsOfferedExactlyWhenTheFileExists)
 
     saveAsTyping ("Mine");
     EXPECT_TRUE (showsOverwrite());
-    pressKey (juce::KeyPress::returnKey);   // Return never overwrites
+    key (juce::KeyPress::returnKey);   // Return never overwrites
     EXPECT_EQ (contentOf (mine), oldMine);
 
     // File names tell letter cases apart here, so "mine" is a new file beside "Mine".
     saveAs().nameField.setText ("mine", true);
     pump();
     ASSERT_TRUE (showsSave (true));
-    pressKey (juce::KeyPress::returnKey);
+    key (juce::KeyPress::returnKey);
     EXPECT_EQ (contentOf (userPresetsFolder().getChildFile ("mine.ondpreset")), presetFileOfCurrentState());
     EXPECT_EQ (contentOf (mine), oldMine);
 
@@ -184,7 +187,7 @@ TEST_F (SaveAndDelete, CancellingOrClosingTheBrowserFreesTheStateWaitingToBeSave
     openOnMine();
 
     saveAsTyping ("Never");
-    pressKey (juce::KeyPress::escapeKey);
+    key (juce::KeyPress::escapeKey);
     EXPECT_EQ (saveAs().getParentComponent(), nullptr);
     EXPECT_FALSE (saveAs().hasPendingData());
 
