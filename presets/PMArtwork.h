@@ -2,6 +2,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <array>
+
 class PMSimpleButton;
 
 /** The preset manager's pictures and fonts, looked up by name in the embedded data.
@@ -49,14 +51,8 @@ namespace PMArt
     inline constexpr const char* presetCaption = "pm_caption_presets";
     inline constexpr const char* nameCaption   = "pm_caption_name";
 
-    /** The nine pieces of the browser's frame. */
-    inline constexpr const char* frameTopLeft     = "pm_frame_top_left";
-    inline constexpr const char* frameTop         = "pm_frame_top";
-    inline constexpr const char* frameTopRight    = "pm_frame_top_right";
-    inline constexpr const char* frameRight       = "pm_frame_right";
-    inline constexpr const char* frameBottomRight = "pm_frame_bottom_right";
-    inline constexpr const char* frameBottom      = "pm_frame_bottom";
-    inline constexpr const char* frameBottomLeft  = "pm_frame_bottom_left";
-    inline constexpr const char* frameLeft        = "pm_frame_left";
-    inline constexpr const char* frameCentre      = "pm_frame_centre";
+    /** The nine pieces of the browser's frame: clockwise from the top-left corner, the centre last. */
+    inline constexpr std::array<const char*, 9> framePieces { "pm_frame_top_left", "pm_frame_top", "pm_frame_top_right",
+                                                              "pm_frame_right", "pm_frame_bottom_right", "pm_frame_bottom",
+                                                              "pm_frame_bottom_left", "pm_frame_left", "pm_frame_centre" };
 }

@@ -48,17 +48,11 @@ PresetManagerView::PresetManagerView (PresetStore* store, juce::Component* paren
     addAndMakeVisible (folderScroller);
     addAndMakeVisible (presetScroller);
 
-    folderCaptionImage    = pmImage (PMArt::folderCaption);
-    presetCaptionImage    = pmImage (PMArt::presetCaption);
-    frameTopImage         = pmImage (PMArt::frameTop);
-    frameLeftImage        = pmImage (PMArt::frameLeft);
-    frameRightImage       = pmImage (PMArt::frameRight);
-    frameBottomImage      = pmImage (PMArt::frameBottom);
-    frameTopLeftImage     = pmImage (PMArt::frameTopLeft);
-    frameTopRightImage    = pmImage (PMArt::frameTopRight);
-    frameBottomLeftImage  = pmImage (PMArt::frameBottomLeft);
-    frameBottomRightImage = pmImage (PMArt::frameBottomRight);
-    frameCentreImage      = pmImage (PMArt::frameCentre);
+    folderCaptionImage = pmImage (PMArt::folderCaption);
+    presetCaptionImage = pmImage (PMArt::presetCaption);
+
+    for (size_t i = 0; i < frameImages.size(); ++i)
+        frameImages[i] = pmImage (PMArt::framePieces[i]);
 
     // The current preset's folder counts as shown already, so only its preset rows are built.
     if (current.valid)
@@ -370,15 +364,13 @@ void PresetManagerView::paint (juce::Graphics& g)
     const auto w = (float) getWidth(), h = (float) getHeight();
     const auto e = frameEdge;
 
-    drawStretched (g, frameTopLeftImage,     { 0.0f, 0.0f, e, e });
-    drawStretched (g, frameTopImage,         { e, 0.0f, w - 2.0f * e, e });
-    drawStretched (g, frameTopRightImage,    { w - e, 0.0f, e, e });
-    drawStretched (g, frameRightImage,       { w - e, e, e, h - 2.0f * e });
-    drawStretched (g, frameBottomRightImage, { w - e, h - e, e, e });
-    drawStretched (g, frameBottomImage,      { e, h - e, w - 2.0f * e, e });
-    drawStretched (g, frameBottomLeftImage,  { 0.0f, h - e, e, e });
-    drawStretched (g, frameLeftImage,        { 0.0f, e, e, h - 2.0f * e });
-    drawStretched (g, frameCentreImage,      { e, e, w - 2.0f * e, h - 2.0f * e });
+    // The frame: corners at their size, edges stretched along themselves, the centre over the inside.
+    const juce::Rectangle<float> frameAreas[] { { 0.0f, 0.0f, e, e }, { e, 0.0f, w - 2.0f * e, e }, { w - e, 0.0f, e, e },
+                                                { w - e, e, e, h - 2.0f * e }, { w - e, h - e, e, e }, { e, h - e, w - 2.0f * e, e },
+                                                { 0.0f, h - e, e, e }, { 0.0f, e, e, h - 2.0f * e }, { e, e, w - 2.0f * e, h - 2.0f * e } };
+
+    for (size_t i = 0; i < frameImages.size(); ++i)
+        drawStretched (g, frameImages[i], frameAreas[i]);
 
     // The strip behind the action buttons, with rounded top corners.
     const auto r = juce::jmin ((w - 24.0f) / 2.0f, 2.0f);

@@ -9,6 +9,7 @@
 
 #include "../processor/PresetStore.h"
 
+#include <array>
 #include <memory>
 
 /** How the dimming plate reports a click. */
@@ -159,8 +160,7 @@ private:
     juce::Component* parentComponent;
 
     juce::Image folderCaptionImage, presetCaptionImage;
-    juce::Image frameTopImage, frameLeftImage, frameRightImage, frameBottomImage,
-                frameTopLeftImage, frameTopRightImage, frameBottomLeftImage, frameBottomRightImage, frameCentreImage;
+    std::array<juce::Image, 9> frameImages;     // in the order of PMArt::framePieces
 
     /** The preset the delete dialogue names, so the file deleted is that one even if rows have moved since. */
     PresetEntry presetToDelete;

@@ -13,21 +13,17 @@ TEST_F (Browser, TheBarOpensItAndThePlateOrTheMarginClosesIt)
     EXPECT_EQ (bar.getCurrentPreset().name, "ONDRELLA");
     EXPECT_EQ (bar.getTextColour(), juce::Colour (0xcc000000));
 
-    // The editor's style has no arrows, so the bar's very end opens the browser too.
-    click (bar, { 1, 8 });
+    click (bar, { 1, 8 });          // the editor's style has no arrows: the bar's very end opens it too
     ASSERT_TRUE (browserIsOpen());
     EXPECT_EQ (view().background.getParentComponent(), editor.get());
-    EXPECT_EQ (view().background.getBounds(), editor->getLocalBounds());
 
-    click (view(), { 200, 62 });    // the panel's own background, between the captions
+    click (view(), { 200, 62 });    // the panel's own background
     EXPECT_TRUE (browserIsOpen());
-
     click (view(), { 5, 100 });     // the margin lets the click through to the plate
     EXPECT_FALSE (browserIsOpen());
     EXPECT_EQ (view().background.getParentComponent(), nullptr);
 
     click (bar);
-    ASSERT_TRUE (browserIsOpen());
     click (*editor, { 80, 55 });    // the bar lies under the plate now
     EXPECT_FALSE (browserIsOpen());
 }
@@ -36,7 +32,6 @@ TEST_F (Browser, ThePlateCoversTheWholeEditorAfterEveryHostResize)
 {
     openEditor();
     click (view().presetBar);
-    ASSERT_TRUE (browserIsOpen());
 
     for (auto size : { juce::Point<int> (900, 420), juce::Point<int> (600, 250), juce::Point<int> (1000, 300) })
     {
@@ -44,13 +39,9 @@ TEST_F (Browser, ThePlateCoversTheWholeEditorAfterEveryHostResize)
         EXPECT_EQ (view().background.getBounds(), editor->getLocalBounds());
     }
 
-    // A point the plate did not reach at the first size is still the plate's, so no control under it takes the click.
+    // A point the plate did not reach at first is the plate's now: no control under it takes the click.
     click (*editor, { 990, 290 });
     EXPECT_FALSE (browserIsOpen());
-
-    // Closed, the view no longer follows the editor.
-    editor->setSize (700, 320);
-    EXPECT_EQ (view().background.getBounds(), juce::Rectangle<int> (0, 0, 1000, 300));
 }
 
 TEST_F (Browser, FoldersAndPresetsAreListedAndAClickLoadsAPreset)
@@ -65,7 +56,6 @@ TEST_F (Browser, FoldersAndPresetsAreListedAndAClickLoadsAPreset)
     EXPECT_EQ (rowTexts (presets), juce::StringArray ("ONDRELLA", "Warm"));
     EXPECT_TRUE (presets.getItem (0)->isSelected());
     EXPECT_FALSE (presets.getItem (0)->hasDelete());
-    expectParameters ({ 0.1f });
 
     clickRow (folders, userFolder);
     EXPECT_EQ (rowTexts (presets), juce::StringArray ("Mine", "Other"));
@@ -73,10 +63,9 @@ TEST_F (Browser, FoldersAndPresetsAreListedAndAClickLoadsAPreset)
     EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());   // ONDRELLA is still current
 
     clickRow (presets, 1);
-    expectParameters ({ 0.5f });
     pump();   // the processor's change message
+    expectParameters ({ 0.5f });
     EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Other");
-    EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0xcc000000));
     EXPECT_TRUE (presets.getItem (1)->isSelected());
     EXPECT_FALSE (presets.getItem (0)->isSelected());
     EXPECT_TRUE (view().panel.saveButton.isButtonEnabled());
@@ -100,41 +89,38 @@ TEST_F (Browser, ArrowsStepThroughEveryFolderAndLoadEachPreset)
 {
     auto style = TestEditor::editorStyle();
     style.showArrows = true;
-    style.arrowImageSize = { 8.0f, 8.0f };
-    juce::Image arrow (juce::Image::ARGB, 16, 16, true);
-    style.leftArrowNormal = style.leftArrowPressed = style.leftArrowDisabled = arrow;
-    style.rightArrowNormal = style.rightArrowPressed = style.rightArrowDisabled = arrow;
+    style.leftArrowNormal = style.rightArrowNormal = juce::Image (juce::Image::ARGB, 16, 16, true);
     openEditor (style);
-
     auto& bar = view().presetBar;
-    EXPECT_FALSE (bar.leftArrow.isButtonEnabled());
-    EXPECT_TRUE (bar.rightArrow.isButtonEnabled());
 
-    const std::vector<std::pair<const char*, float>> forward { { "Warm", 0.2f }, { "Dusty", 0.3f }, { "Mine", 0.4f }, { "Other", 0.5f } };
+    const std::pair<const char*, float> presets[] { { "ONDRELLA", 0.1f }, { "Warm", 0.2f }, { "Dusty", 0.3f }, { "Mine", 0.4f }, { "Other", 0.5f } };
+    const auto expectShown = [&] (size_t i)
+    {
+        pump();
+        EXPECT_EQ (bar.getCurrentPreset().name, presets[i].first);
+        expectParameters ({ presets[i].second });
+        EXPECT_EQ (view().getDisplayedFolder(), store().currentPreset.folder);
+        EXPECT_EQ (bar.leftArrow.isButtonEnabled(), i > 0);
+        EXPECT_EQ (bar.rightArrow.isButtonEnabled(), i < 4);
+    };
 
-    for (const auto& [name, value] : forward)
+    expectShown (0);
+
+    for (size_t i = 1; i < 5; ++i)
     {
         click (bar.rightArrow);
-        pump();
-        EXPECT_EQ (bar.getCurrentPreset().name, name);
-        expectParameters ({ value });
-        EXPECT_EQ (view().getDisplayedFolder(), store().currentPreset.folder);
-        EXPECT_FALSE (browserIsOpen());   // the arrows are not the bar
+        expectShown (i);
     }
 
-    EXPECT_FALSE (bar.rightArrow.isButtonEnabled());
-    click (bar.rightArrow);
-    EXPECT_EQ (bar.getCurrentPreset().name, "Other");
+    click (bar.rightArrow);   // disabled: nothing
+    expectShown (4);
+    EXPECT_FALSE (browserIsOpen());
 
-    for (auto name : { "Mine", "Dusty", "Warm", "ONDRELLA" })
+    for (size_t i = 4; i-- > 0;)
     {
         click (bar.leftArrow);
-        pump();
-        EXPECT_EQ (bar.getCurrentPreset().name, name);
+        expectShown (i);
     }
-
-    expectParameters ({ 0.1f });
-    EXPECT_FALSE (bar.leftArrow.isButtonEnabled());
 }
 
 TEST_F (Browser, TheBarFollowsTheCurrentPresetWhenTheHostRestoresAState)
@@ -165,19 +151,11 @@ TEST_F (Browser, TheBarFollowsTheCurrentPresetWhenTheHostRestoresAState)
 TEST_F (Browser, RendersTheOpenBrowser)
 {
     for (int i = 0; i < 14; ++i)
-        writePreset (userPresetsFolder().getChildFile ("Take " + juce::String (i + 1) + ".ondpreset"), { 0.05f * (float) i });
+        writePreset (userPresetsFolder().getChildFile ("Take " + juce::String (i + 1) + ".ondpreset"), {});
 
     openEditor();
     click (view().presetBar);
     clickRow (view().folderList, userFolder);
     clickRow (view().presetList, 2);
-    pump();
     saveArtefact ("browser-open");
-
-    // The editor shows through the plate, dimmed.
-    const auto image = editor->createComponentSnapshot (editor->getLocalBounds());
-    const auto expected = juce::Colour (0xffd9d9c4).overlaidWith (juce::Colour (0x99000000));
-    const auto actual = image.getPixelAt (20, 290);
-    EXPECT_NEAR (actual.getRed(), expected.getRed(), 1);
-    EXPECT_NEAR (actual.getBlue(), expected.getBlue(), 1);
 }

@@ -19,7 +19,28 @@ protected:
         expectParameters ({ 0.1f });
         EXPECT_TRUE (store().currentPreset.valid);
         EXPECT_EQ (view().presetBar.getCurrentPreset().name, "ONDRELLA");
-        EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0xcc000000));
+    }
+
+    void expectImported (float value, const juce::String& name)
+    {
+        expectParameters ({ value });
+        EXPECT_FALSE (store().currentPreset.valid);
+        EXPECT_EQ (view().presetBar.getCurrentPreset().name, name);
+        EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0x80000000));
+    }
+
+    void importThroughDialog (const juce::File& chosen)
+    {
+        click (view().presetBar);
+        click (view().panel.importButton);
+        dialogs.choose (chosen);
+        pump();
+    }
+
+    void exportThroughDialog (const juce::File& chosen)
+    {
+        click (view().panel.exportButton);
+        dialogs.choose (chosen);
     }
 
     static bool waitUntil (std::function<bool()> condition)
@@ -49,56 +70,46 @@ TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowser)
     EXPECT_TRUE (browserIsOpen());
     expectUntouchedDefault();
 
-    click (view().panel.importButton);
-    dialogs.choose (bright);
-    pump();
-    expectParameters ({ 0.7f });
+    importThroughDialog (bright);
+    expectImported (0.7f, "01_Bright");
     EXPECT_FALSE (browserIsOpen());
-    EXPECT_FALSE (store().currentPreset.valid);
-    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "01_Bright");
-    EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0x80000000));
     EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());
     EXPECT_FALSE (view().presetList.getItem (0)->isSelected());
 
     // A link is followed to the preset it names.
     const auto link = outside.getChildFile ("Link.ondpreset");
-    ASSERT_TRUE (outside.getChildFile ("01_Bright.ondpreset").createSymbolicLink (link, true));
+    ASSERT_TRUE (bright.createSymbolicLink (link, true));
     turn (0, 0.0f);
-    click (view().presetBar);
-    click (view().panel.importButton);
-    dialogs.choose (link);
-    expectParameters ({ 0.7f });
-    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Link");
+    importThroughDialog (link);
+    expectImported (0.7f, "Link");
 }
 
 TEST_F (ImportExport, ARejectedFileAppliesNothingAndLeavesTheCurrentPreset)
 {
-    // Too short, too big for a preset (though its header is right), and a header that lies about the size.
+    // Too short, too big for a preset though its header is right, and a header that lies about the size.
     auto bigBlob = makeBlob ({ 0.9f });
     bigBlob.setSize (70000 - PresetFileHeader::headerSize, true);
-    const auto big = PresetFileHeader::makePresetFile (bigBlob);
     auto lying = PresetFileHeader::makePresetFile (makeBlob ({ 0.9f }));
     lying[12] = 81;
 
     const juce::File rejected[] { writeFile (outside.getChildFile ("Short.ondpreset"), juce::MemoryBlock (50, true)),
-                                  writeFile (outside.getChildFile ("Big.ondpreset"), big),
+                                  writeFile (outside.getChildFile ("Big.ondpreset"), PresetFileHeader::makePresetFile (bigBlob)),
                                   writeFile (outside.getChildFile ("Lying.ondpreset"), lying),
                                   outside.getChildFile ("Missing.ondpreset") };
     openEditor();
 
     for (const auto& file : rejected)
     {
-        click (view().presetBar);
-        click (view().panel.importButton);
-        dialogs.choose (file);
-        pump();
+        importThroughDialog (file);
         expectUntouchedDefault();
         EXPECT_FALSE (browserIsOpen()) << file.getFileName();
     }
 }
 
-TEST_F (ImportExport, ExportWritesAPresetFileThatImportCanList)
+TEST_F (ImportExport, ExportWritesAFileImportCanListAndAsksBeforeReplacingOne)
 {
+    const auto kept = writePreset (outside.getChildFile ("Kept.ondpreset"), { 0.9f });
+    const auto old = contentOf (kept);
     openEditor();
     turn (4, 0.33f);
     click (view().presetBar);
@@ -110,50 +121,35 @@ TEST_F (ImportExport, ExportWritesAPresetFileThatImportCanList)
     EXPECT_EQ (dialogs.asked[0].flags, juce::FileBrowserComponent::saveMode | juce::FileBrowserComponent::canSelectFiles
                                           | juce::FileBrowserComponent::warnAboutOverwriting);
 
-    // The state is the one at the moment Export was pressed.
+    // The state is the one of the moment Export was pressed, and the extension is added.
+    const auto exported = presetFileOfCurrentState();
     turn (4, 0.9f);
-    turn (4, 0.33f);
     dialogs.choose (outside.getChildFile ("Exported"));
-
-    const auto written = contentOf (outside.getChildFile ("Exported.ondpreset"));
-    EXPECT_EQ (written, presetFileOfCurrentState());
-    EXPECT_EQ (written.getSize(), 80u);
-    EXPECT_EQ (juce::String (static_cast<const char*> (written.getData()), 8), "vroMttnR");
-    EXPECT_FALSE (outside.getChildFile ("Exported").exists());
-    EXPECT_EQ (outside.findChildFiles (juce::File::findFiles, false, "*").size(), 2);   // no temporary left
+    EXPECT_EQ (contentOf (outside.getChildFile ("Exported.ondpreset")), exported);
+    EXPECT_EQ (juce::String (static_cast<const char*> (exported.getData()), 8), "vroMttnR");
+    EXPECT_EQ (outside.findChildFiles (juce::File::findFiles, false, "*").size(), 3);   // no temporary left
     EXPECT_TRUE (browserIsOpen());
-}
 
-TEST_F (ImportExport, ExportAsksBeforeReplacingAFileTheDialogDidNotAskAbout)
-{
-    const auto kept = writePreset (outside.getChildFile ("Kept.ondpreset"), { 0.9f });
-    const auto old = contentOf (kept);
-    openEditor();
-    click (view().presetBar);
-
-    click (view().panel.exportButton);
-    dialogs.choose (outside.getChildFile ("Kept"));
-    ASSERT_EQ (dialogs.asked.size(), 2u);
-    EXPECT_EQ (dialogs.asked[1].file, kept);
+    // The name with the extension added is one the dialog did not ask about, so the export asks.
+    exportThroughDialog (outside.getChildFile ("Kept"));
+    ASSERT_EQ (dialogs.asked.size(), 3u);
+    EXPECT_EQ (dialogs.asked[2].file, kept);
     dialogs.answer (false);
     EXPECT_EQ (contentOf (kept), old);
 
-    click (view().panel.exportButton);
-    dialogs.choose (outside.getChildFile ("Kept"));
+    exportThroughDialog (outside.getChildFile ("Kept"));
     dialogs.answer (true);
     EXPECT_EQ (contentOf (kept), presetFileOfCurrentState());
 
     // Chosen with its extension, the file is one the dialog itself asked about.
     turn (2, 0.2f);
-    click (view().panel.exportButton);
-    dialogs.choose (kept);
-    EXPECT_EQ (dialogs.asked.size(), 5u);
+    exportThroughDialog (kept);
+    EXPECT_EQ (dialogs.asked.size(), 6u);
     EXPECT_EQ (contentOf (kept), presetFileOfCurrentState());
 
     // A write that fails (here a temporary name too long for the file system) keeps the old file.
     const auto longName = writePreset (outside.getChildFile (juce::String::repeatedString ("x", 240) + ".ondpreset"), { 0.9f });
-    click (view().panel.exportButton);
-    dialogs.choose (longName);
+    exportThroughDialog (longName);
     EXPECT_EQ (contentOf (longName), old);
 }
 
@@ -175,8 +171,7 @@ TEST_F (ImportExport, ADialogAnsweredAfterTheEditorHasClosedDoesNothing)
 
     openEditor();
     click (view().presetBar);
-    click (view().panel.exportButton);
-    dialogs.choose (outside.getChildFile ("01_Bright"));
+    exportThroughDialog (outside.getChildFile ("01_Bright"));   // asks before replacing
     editor.reset();
     const auto before = contentOf (bright);
     dialogs.answer (true);
@@ -202,7 +197,6 @@ TEST_F (ImportExport, ThePlatformsOwnDialogIsAskedThroughZenity)
     ::setenv ("PATH", (bin.getFullPathName() + ":" + previousPath).toRawUTF8(), 1);
 
     openEditor (TestEditor::editorStyle(), false);
-
     click (view().presetBar);
 
     answer ({});   // cancelled
@@ -262,9 +256,7 @@ TEST_F (ImportExport, PresetMessagesRescanTheUserFolderOrApplyAPreset)
     const auto message = [] (const juce::MemoryBlock& bytes) { return juce::Base64::toBase64 (bytes.getData(), bytes.getSize()); };
     manager().presetMessageReceived (nullptr, message (PresetFileHeader::makePresetFile (makeBlob ({ 0.65f }))).toRawUTF8());
     pump();
-    expectParameters ({ 0.65f });
-    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "** Imported **");
-    EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0x80000000));
+    expectImported (0.65f, "** Imported **");
     EXPECT_TRUE (browserIsOpen());
 
     // Nothing, empty, not Base64, or not a preset: ignored.
@@ -275,7 +267,6 @@ TEST_F (ImportExport, PresetMessagesRescanTheUserFolderOrApplyAPreset)
     {
         manager().presetMessageReceived (nullptr, ignored);
         pump();
-        expectParameters ({ 0.65f });
-        EXPECT_EQ (view().presetBar.getCurrentPreset().name, "** Imported **");
+        expectImported (0.65f, "** Imported **");
     }
 }

@@ -97,22 +97,11 @@ namespace PresetManagerTest
 
         void resized() override
         {
-            auto& bar = presetManager.view.presetBar;
-
-            if (getWidth() >= 667 && getHeight() >= 300)
-            {
-                const auto ox = juce::jmax (0.0f, getWidth() * 0.5f - 333.5f), oy = juce::jmax (0.0f, getHeight() * 0.5f - 150.0f);
-                presetManager.view.setBounds ((int) (ox + 100), (int) (oy + 3), 370, 270);
-                bar.setFontHeight (18.0f);
-                bar.setBounds ((int) (ox + 44 + 34), (int) (oy + 25 + 24), 154, 16);
-            }
-            else
-            {
-                const auto ox = getWidth() * 0.5f - 284.0f, oy = getHeight() * 0.5f - 85.0f;
-                presetManager.view.setBounds ((int) (ox + 100), (int) (oy - 15), 370, 200);
-                bar.setFontHeight (30.0f);
-                bar.setBounds ((int) (ox + 50), (int) (oy + 24), 200, 25);
-            }
+            // The browser in its window as the editor's full or compact layout places it, the bar on the tape's label.
+            const auto full = getWidth() >= 667 && getHeight() >= 300;
+            presetManager.view.setBounds (100, full ? 3 : 0, 370, full ? 270 : 200);
+            presetManager.view.presetBar.setFontHeight (full ? 18.0f : 30.0f);
+            presetManager.view.presetBar.setBounds (78, 49, 154, 16);
         }
 
         OndrellaAudioProcessor& processor;
@@ -236,7 +225,7 @@ namespace PresetManagerTest
                 EXPECT_NEAR (actual[i], values[i], 1.0e-6f) << "parameter " << i;
         }
 
-        /** The file the processor's state would be saved as right now. */
+        /** The preset file of the processor's state right now. */
         juce::MemoryBlock presetFileOfCurrentState()
         {
             juce::MemoryBlock blob;
