@@ -1,7 +1,7 @@
 #include "PMRevealButton.h"
 
 PMRevealButton::PMRevealButton (const PresetBarStyle& barStyle, Delegate* d)
-    : style (barStyle), font (barStyle.font), delegate (d)
+    : style (barStyle), delegate (d)
 {
     currentPreset.valid = false;
     currentPreset.name = "Unknown";
@@ -20,14 +20,14 @@ PMRevealButton::PMRevealButton (const PresetBarStyle& barStyle, Delegate* d)
         }
     }
 
-    font.setHeight (style.fontHeight);
+    style.font.setHeight (style.fontHeight);
 }
 
 PMRevealButton::~PMRevealButton() = default;
 
 void PMRevealButton::setFontHeight (float newHeight)
 {
-    font.setHeight (newHeight);
+    style.font.setHeight (newHeight);
     repaint();
 }
 
@@ -63,7 +63,7 @@ void PMRevealButton::paint (juce::Graphics& g)
         g.drawImage (style.faceImage, getLocalBounds().toFloat());
 
     g.setColour (currentPreset.valid ? style.textColour : style.invalidTextColour);
-    g.setFont (font);
+    g.setFont (style.font);
 
     // The held bar replaces the colour's alpha rather than scaling it.
     if (pressed)

@@ -35,7 +35,7 @@ public:
 
     /** The editor's layout sets the name's height (18 in the full layout, 30 in the compact one). */
     void setFontHeight (float newHeight);
-    const juce::Font& getFont() const noexcept              { return font; }
+    const juce::Font& getFont() const noexcept              { return style.font; }
 
     /** The record shown; the browser writes it whole and then repaints the bar. */
     void setCurrentPreset (const PresetEntry& record)       { currentPreset = record; }
@@ -56,8 +56,7 @@ private:
     void buttonClicked (PMSimpleButton*) override;
 
     std::array<int, 4> arrowOffsets {};     // left x, left y, right x, right y
-    PresetBarStyle style;
-    juce::Font font;
+    PresetBarStyle style;                   // its font is the one the editor resizes
     juce::Justification justification { juce::Justification::centred };
     bool pressed = false;
     Delegate* delegate;

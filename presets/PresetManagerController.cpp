@@ -10,11 +10,7 @@ PresetManagerController::PresetManagerController (PresetDataProvider* provider, 
     fileDialogs = std::make_unique<NativePresetFileDialogs> (provider->getParentComponent());
 }
 
-PresetManagerController::~PresetManagerController()
-{
-    // The dialogs go first: their pending callbacks must not outlive the view they check.
-    fileDialogs.reset();
-}
+PresetManagerController::~PresetManagerController() = default;
 
 void PresetManagerController::setFileDialogsForTesting (std::unique_ptr<PresetFileDialogs> dialogs)
 {

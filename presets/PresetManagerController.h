@@ -96,7 +96,7 @@ private:
 
     PresetDataProvider* dataProvider = nullptr;
     PresetStore* presetStore = nullptr;
-    std::unique_ptr<PresetFileDialogs> fileDialogs;
+    std::unique_ptr<PresetFileDialogs> fileDialogs;     // destroyed before the view, and any open dialog with it
     bool fileDialogOpen = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PresetManagerController)

@@ -30,8 +30,8 @@ public:
 
     The view reads the preset store directly; everything that touches the plug-in's state or the
     file system outside the store goes through its Delegate (the preset manager's controller).
-    While the browser is open the view follows the editor's size, so that the plate keeps covering
-    it whatever size the host gives the window.
+    While the browser is open the plate follows the editor's size, so that it keeps covering the
+    whole editor whatever size the host gives the window.
 */
 class PresetManagerView  : public juce::Component,
                            public PMRevealButton::Delegate,
