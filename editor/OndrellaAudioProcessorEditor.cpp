@@ -1,5 +1,6 @@
 #include "OndrellaAudioProcessorEditor.h"
 #include "Artwork.h"
+#include <BinaryData.h>
 #include "Palette.h"
 
 #include <cmath>
@@ -7,7 +8,8 @@
 
 OndrellaAudioProcessorEditor::OndrellaAudioProcessorEditor (OndrellaAudioProcessor& p)
     : juce::AudioProcessorEditor (p),
-      processor (p)
+      processor (p),
+      presetManager (this, &p.presetStore, makePresetBarStyle())
 {
     addControl (tapeQualityKnob, ParameterIndex::tapeQuality);
     addControl (headQualityKnob, ParameterIndex::headQuality);
@@ -48,6 +50,9 @@ OndrellaAudioProcessorEditor::OndrellaAudioProcessorEditor (OndrellaAudioProcess
 
     processor.addChangeListener (this);
 
+    presetManager.currentPresetChanged();
+    addAndMakeVisible (presetManager.view.presetBar);
+
     setSize (667, 300);
     addAndMakeVisible (valuePopup);
     startTimer (timerIntervalMs);
@@ -63,6 +68,19 @@ OndrellaAudioProcessorEditor::~OndrellaAudioProcessorEditor()
     endOpenGestures();
     valuePopup.setShowing (false);
     settingsView.valuePopup.setShowing (false);
+}
+
+PresetBarStyle OndrellaAudioProcessorEditor::makePresetBarStyle()
+{
+    PresetBarStyle style;
+    int size = 0;
+
+    if (const auto* data = BinaryData::getNamedResource ("NanumBrush_ttf", size))
+        if (auto typeface = juce::Typeface::createSystemTypefaceFor (data, (size_t) size))
+            style.font = juce::Font (typeface);
+
+    style.fontHeight = 18.0f;
+    return style;
 }
 
 void OndrellaAudioProcessorEditor::addControl (EComponent& control, int paramIndex)
@@ -118,6 +136,13 @@ void OndrellaAudioProcessorEditor::resized()
         place (tapeSwitch, ox + 367.0f, oy + 135.0f, 126.0f, 57.0f);
         place (noiseSwitch, ox + 510.0f, oy + 135.0f, 126.0f, 57.0f);
 
+        place (presetManager.view, ox + 100.0f, oy + 3.0f, 370.0f, 270.0f);
+
+        // The bar lies on the tape's label, wherever the tape is.
+        auto& bar = presetManager.view.presetBar;
+        bar.setFontHeight (18.0f);
+        bar.setBounds (tapeView.getX() + 34, tapeView.getY() + 24, 154, 16);
+
         place (flipButton, ox + 636.0f, oy + 5.0f, 20.0f, 12.0f);
     }
     else
@@ -137,6 +162,12 @@ void OndrellaAudioProcessorEditor::resized()
         place (outputGainKnob, ox + 383.0f, oy + 80.0f, 84.0f, 84.0f);
         place (mixKnob, ox + 463.0f, oy + 80.0f, 84.0f, 84.0f);
 
+        place (presetManager.view, ox + 100.0f, oy - 15.0f, 370.0f, 200.0f);
+
+        auto& bar = presetManager.view.presetBar;
+        bar.setFontHeight (30.0f);
+        place (bar, ox + 50.0f, oy + 24.0f, 200.0f, 25.0f);
+
         flipButton.setBounds ((int) ox + 544, (int) oy + 4, 20, 12);
     }
 
@@ -154,6 +185,21 @@ void OndrellaAudioProcessorEditor::mouseDown (const juce::MouseEvent&)
 
 void OndrellaAudioProcessorEditor::changeListenerCallback (juce::ChangeBroadcaster*)
 {
+    // A preset was applied or the state restored: the bar follows the current preset.
+    presetManager.currentPresetChanged();
+}
+
+//==============================================================================
+std::unique_ptr<juce::MemoryBlock> OndrellaAudioProcessorEditor::getPresetData()
+{
+    auto block = std::make_unique<juce::MemoryBlock>();
+    processor.writeState (*block, true);
+    return block;
+}
+
+void OndrellaAudioProcessorEditor::setPresetData (const void* data, int size)
+{
+    processor.readState (data, size, true);
 }
 
 //==============================================================================

@@ -15,10 +15,12 @@
 #include "VUMeterView.h"
 #include "WidgetFont.h"
 
+#include "../presets/PresetManagerController.h"
 #include "../processor/OndrellaAudioProcessor.h"
 #include "../processor/ParameterTable.h"
 
-/** The plug-in window: the front of the tape deck, its flip-over back panel and the preset bar.
+/** The plug-in window: the front of the tape deck, its flip-over back panel, the preset bar and
+    the preset browser that opens from it.
 
     It is the one MVUICallback of every control: a control's change becomes a host parameter
     change, a drag is bracketed by a change gesture, and the value pop-ups follow the control
@@ -30,6 +32,7 @@
     layout without the tape picture and meters.
 */
 class OndrellaAudioProcessorEditor  : public juce::AudioProcessorEditor,
+                                      public PresetManagerController::PresetDataProvider,
                                       public MVUICallback,
                                       public juce::Timer,
                                       public juce::ChangeListener
@@ -55,6 +58,13 @@ public:
 
     /** One tick of the timer; public so that a test can step it. */
     void timerCallback() override;
+
+    //==============================================================================
+    // PresetManagerController::PresetDataProvider: the processor's state, parameters only
+    std::unique_ptr<juce::MemoryBlock> getPresetData() override;
+    void setPresetData (const void* data, int size) override;
+    juce::Component* getOwnerComponent() override      { return this; }
+    juce::Component* getParentComponent() override     { return this; }
 
     //==============================================================================
     // MVUICallback
@@ -89,6 +99,10 @@ public:
     OndrellaAudioProcessor& processor;
     SettingsView settingsView;
     juce::ImageButton flipButton;
+    PresetManagerController presetManager;
+
+    /** The preset bar's look in this window: the name handwritten on the cassette's label. */
+    static PresetBarStyle makePresetBarStyle();
 
 private:
     void addControl (EComponent&, int paramIndex);

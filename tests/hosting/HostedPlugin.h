@@ -92,4 +92,36 @@ namespace HostedPlugin
 
         EXPECT_TRUE (finite) << context;
     }
+
+    /** Shows a hosted plug-in's editor in a window of the host's own at a known place, and hands
+        it back as a host does when the window goes.
+    */
+    struct HostWindow
+    {
+        explicit HostWindow (juce::AudioProcessor& p)
+            : plugin (p), editor (p.createEditorIfNeeded())
+        {
+            if (editor != nullptr)
+            {
+                editor->setTopLeftPosition (40, 40);
+                editor->addToDesktop (0);
+                editor->setVisible (true);
+                runMessageLoop (1500);
+            }
+        }
+
+        ~HostWindow()
+        {
+            if (editor != nullptr)
+                plugin.editorBeingDeleted (editor.get());
+
+            editor.reset();
+            runMessageLoop (200);
+        }
+
+        juce::Point<int> onScreen (juce::Point<int> p) const   { return editor->getScreenPosition() + p; }
+
+        juce::AudioProcessor& plugin;
+        std::unique_ptr<juce::AudioProcessorEditor> editor;
+    };
 }

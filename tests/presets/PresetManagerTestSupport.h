@@ -2,9 +2,9 @@
 
 #include "tests/state/StateTestSupport.h"
 
+#include "editor/OndrellaAudioProcessorEditor.h"
 #include "presets/PresetManagerController.h"
-
-#include <BinaryData.h>
+#include "tests/support/Artefacts.h"
 
 #include <functional>
 #include <memory>
@@ -71,16 +71,7 @@ namespace PresetManagerTest
 
         ~TestEditor() override    { processor.removeChangeListener (this); }
 
-        static PresetBarStyle editorStyle()
-        {
-            PresetBarStyle style;
-            int size = 0;
-
-            if (const auto* data = BinaryData::getNamedResource ("NanumBrush_ttf", size))
-                style.font = juce::Font (juce::Typeface::createSystemTypefaceFor (data, (size_t) size));
-
-            return style;
-        }
+        static PresetBarStyle editorStyle()    { return OndrellaAudioProcessorEditor::makePresetBarStyle(); }
 
         std::unique_ptr<juce::MemoryBlock> getPresetData() override
         {
@@ -247,25 +238,12 @@ namespace PresetManagerTest
             processor->sendParameterChange (parameter, value);
         }
 
-        /** Renders the window to a PNG in $ONDRELLA_ARTEFACT_DIR (or the temporary folder), to be looked at. */
+        /** Renders the window to PNGs at one and two times its size, to be looked at. */
         void saveArtefact (const juce::String& name)
         {
-            auto folder = juce::File (juce::SystemStats::getEnvironmentVariable ("ONDRELLA_ARTEFACT_DIR", {}));
-
-            if (folder == juce::File())
-                folder = juce::File::getSpecialLocation (juce::File::tempDirectory).getChildFile ("ondrella-preset-manager-artefacts");
-
-            ASSERT_TRUE (folder.createDirectory().wasOk());
-
             for (auto scale : { 1, 2 })
-            {
-                const auto image = editor->createComponentSnapshot (editor->getLocalBounds(), true, (float) scale);
-                const auto file = folder.getChildFile (name + (scale == 2 ? "@2x" : "") + ".png");
-                file.deleteFile();
-                juce::FileOutputStream out (file);
-                ASSERT_TRUE (out.openedOk());
-                EXPECT_TRUE (juce::PNGImageFormat().writeImageToStream (image, out));
-            }
+                TestSupport::saveArtefact (editor->createComponentSnapshot (editor->getLocalBounds(), true, (float) scale),
+                                           name + (scale == 2 ? "@2x" : "") + ".png");
         }
 
         std::unique_ptr<OndrellaAudioProcessor> processor;

@@ -252,7 +252,15 @@ TEST (EditorPictures, FrontAndBackPanels)
     EXPECT_EQ (front.getPixelAt (2, 2).getARGB(), 0xffd9d9c4u);
     EXPECT_NE (back.getPixelAt (2 * 475, 2 * 100), front.getPixelAt (2 * 475, 2 * 100));
 
-    e->setSize (600, 240);
     e->hideSettingsView();
+    e.click (e.centreOf (e->presetManager.view.presetBar));
+    ASSERT_TRUE (e->presetManager.view.isBrowserOpen());
+    e.pump();
+    saveArtefact (e->createComponentSnapshot (e->getLocalBounds(), true, 2.0f), "editor-browser.png");
+
+    // The plate keeps covering the whole window when the host resizes it with the browser open.
+    e->setSize (600, 240);
+    EXPECT_EQ (e->presetManager.view.background.getBounds(), e->getLocalBounds());
+    e->presetManager.view.closeBrowser();
     saveArtefact (e->createComponentSnapshot (e->getLocalBounds(), true, 2.0f), "editor-compact.png");
 }

@@ -1,0 +1,78 @@
+// A user loading a factory preset from the browser of the built VST3, clicking on the real
+// screen. The plug-in reads its factory presets from the machine's folder, so this runs inside a
+// private mount namespace in which the build's presets stand at that place (see
+// run-with-factory-presets.sh); the real machine folder is never read or touched.
+
+#include "HostedPlugin.h"
+#include "X11Desktop.h"
+#include "support/Artefacts.h"
+
+#include <cstdlib>
+
+using namespace HostedPlugin;
+
+namespace
+{
+    // Where things are on the deck at 667 x 300: the preset bar on the cassette's label, and the
+    // rows of the open browser (24 pixels each, the first centred 86 pixels down).
+    const juce::Point<int> presetBar { 155, 57 };
+    juce::Point<int> folderRow (int row)   { return { 149, 86 + 24 * row }; }
+    juce::Point<int> presetRow (int row)   { return { 301, 86 + 24 * row }; }
+
+    juce::Array<juce::File> sortedChildren (const juce::File& folder, int kind, const juce::String& pattern)
+    {
+        auto children = folder.findChildFiles (kind, false, pattern);
+        children.sort();
+        return children;
+    }
+
+    /** The sixteen values of a preset file: a 16-byte header, then little-endian floats. */
+    std::vector<float> valuesOf (const juce::File& presetFile)
+    {
+        juce::MemoryBlock content;
+        presetFile.loadFileAsData (content);
+        std::vector<float> values;
+
+        juce::MemoryInputStream in (content, false);
+        in.skipNextBytes (16);
+
+        for (int i = 0; i < 16 && in.getNumBytesRemaining() >= 4; ++i)
+            values.push_back (in.readFloat());
+
+        return values;
+    }
+}
+
+TEST (HostedPresets, ClicksOnTheBarAFactoryFolderAndAPresetLoadThatPreset)
+{
+    if (std::getenv ("ONDRELLA_PRIVATE_MACHINE_ROOT") == nullptr)
+        GTEST_SKIP() << "runs only inside its private mount namespace";
+
+    const juce::File factory ("/opt/Application Support/Morvellan/Ondrella/Factory Presets");
+    const auto categories = sortedChildren (factory, juce::File::findDirectories, "*");
+    ASSERT_GE (categories.size(), 2) << "no factory presets at " << factory.getFullPathName();
+
+    // Folder row 1 is the first category after "Factory Presets"; its second preset is the one loaded.
+    const auto presets = sortedChildren (categories[1], juce::File::findFiles, "*.ondpreset");
+    ASSERT_GE (presets.size(), 2);
+    const auto expected = valuesOf (presets[1]);
+    ASSERT_EQ (expected.size(), 16u);
+
+    auto plugin = loadBuiltPlugin();
+    ASSERT_NE (plugin, nullptr);
+    HostWindow window (*plugin);
+    ASSERT_NE (window.editor, nullptr);
+
+    X11Desktop::clickAt (window.onScreen (presetBar));
+    runMessageLoop (300);
+    X11Desktop::clickAt (window.onScreen (folderRow (1)));
+    runMessageLoop (300);
+    X11Desktop::clickAt (window.onScreen (presetRow (1)));
+    runMessageLoop (500);
+
+    TestSupport::saveArtefact (X11Desktop::grabScreen (window.editor->getScreenBounds()), "vst3-preset-browser.png");
+
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR (plugin->getParameters()[i]->getValue(), expected[(size_t) i], 1.0e-6f)
+            << plugin->getParameters()[i]->getName (100) << " after loading " << presets[1].getFileName();
+}
