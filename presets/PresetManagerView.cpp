@@ -8,18 +8,11 @@ namespace
     constexpr int folderListKind = 0;
     constexpr int presetListKind = 1;
 
-    // The frame's corners and edges are 16 pixels; the view takes no clicks on its outer 11.
-    constexpr float frameEdge = 16.0f;
+    // The view takes no clicks on its outer 11 pixels, inside the frame's 16.
     constexpr int clickMargin = 11;
 
     // Overlays sit 13 pixels inside the view, so the frame's edge shows around them.
     constexpr int overlayInset = 13;
-
-    void drawStretched (juce::Graphics& g, const juce::Image& image, juce::Rectangle<float> area)
-    {
-        if (image.isValid() && ! area.isEmpty())
-            g.drawImage (image, area);
-    }
 }
 
 //==============================================================================
@@ -48,11 +41,11 @@ PresetManagerView::PresetManagerView (PresetStore* store, juce::Component* paren
     addAndMakeVisible (folderScroller);
     addAndMakeVisible (presetScroller);
 
-    folderCaptionImage = pmImage (PMArt::folderCaption);
-    presetCaptionImage = pmImage (PMArt::presetCaption);
+    backdrop.folderCaption = pmImage (PMArt::folderCaption);
+    backdrop.presetCaption = pmImage (PMArt::presetCaption);
 
-    for (size_t i = 0; i < frameImages.size(); ++i)
-        frameImages[i] = pmImage (PMArt::framePieces[i]);
+    for (size_t i = 0; i < backdrop.frame.size(); ++i)
+        backdrop.frame[i] = pmImage (PMArt::framePieces[i]);
 
     // The current preset's folder counts as shown already, so only its preset rows are built.
     if (current.valid)
@@ -361,38 +354,7 @@ bool PresetManagerView::hitTest (int x, int y)
 
 void PresetManagerView::paint (juce::Graphics& g)
 {
-    const auto w = (float) getWidth(), h = (float) getHeight();
-    const auto e = frameEdge;
-
-    // The frame: corners at their size, edges stretched along themselves, the centre over the inside.
-    const juce::Rectangle<float> frameAreas[] { { 0.0f, 0.0f, e, e }, { e, 0.0f, w - 2.0f * e, e }, { w - e, 0.0f, e, e },
-                                                { w - e, e, e, h - 2.0f * e }, { w - e, h - e, e, e }, { e, h - e, w - 2.0f * e, e },
-                                                { 0.0f, h - e, e, e }, { 0.0f, e, e, h - 2.0f * e }, { e, e, w - 2.0f * e, h - 2.0f * e } };
-
-    for (size_t i = 0; i < frameImages.size(); ++i)
-        drawStretched (g, frameImages[i], frameAreas[i]);
-
-    // The strip behind the action buttons, with rounded top corners.
-    const auto r = juce::jmin ((w - 24.0f) / 2.0f, 2.0f);
-    juce::Path strip;
-    strip.startNewSubPath (12.0f, 14.0f);
-    strip.cubicTo (12.0f, 12.9f, 12.0f + 0.45f * r, 12.0f, 12.0f + r, 12.0f);
-    strip.lineTo (w - 12.0f - r, 12.0f);
-    strip.cubicTo (w - 12.0f - 0.45f * r, 12.0f, w - 12.0f, 12.9f, w - 12.0f, 14.0f);
-    strip.lineTo (w - 12.0f, 52.0f);
-    strip.lineTo (12.0f, 52.0f);
-    strip.closeSubPath();
-    strip.setUsingNonZeroWinding (true);
-    g.setColour (juce::Colour (0xff141414));
-    g.fillPath (strip);
-
-    const auto split = (float) ((w - 32.0) * 0.4);
-    drawStretched (g, folderCaptionImage, { 19.0f, 60.0f, 41.0f, 7.0f });
-    drawStretched (g, presetCaptionImage, { split + 36.0f, 60.0f, 30.0f, 7.0f });
-
-    g.setColour (juce::Colour (0xff2b2b2b));
-    g.fillRoundedRectangle (19.0f, 70.0f, split + 10.0f, h - 91.0f, 2.0f);
-    g.fillRoundedRectangle (split + 36.0f, 70.0f, (float) ((w - 32.0) * 0.6) - 24.0f, h - 91.0f, 2.0f);
+    PMBrowserBackdrop::paint (g, (float) getWidth(), (float) getHeight(), backdrop);
 }
 
 void PresetManagerView::resized()

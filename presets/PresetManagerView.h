@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PMBrowserBackdrop.h"
 #include "PMModalDialogue.h"
 #include "PMPanel.h"
 #include "PMRevealButton.h"
@@ -159,8 +160,7 @@ private:
     PresetStore* presetStore;
     juce::Component* parentComponent;
 
-    juce::Image folderCaptionImage, presetCaptionImage;
-    std::array<juce::Image, 9> frameImages;     // in the order of PMArt::framePieces
+    PMBrowserBackdrop::Pictures backdrop;       // the frame in the order of PMArt::framePieces
 
     /** The preset the delete dialogue names, so the file deleted is that one even if rows have moved since. */
     PresetEntry presetToDelete;

@@ -5,6 +5,8 @@
 #include "ContactSheet.h"
 #include "PresetPictures.h"
 
+#include "presets/PMBrowserBackdrop.h"
+
 #include <cmath>
 #include <iterator>
 
@@ -102,42 +104,19 @@ namespace
     {
         const float W = viewWidth, H = viewHeight;
 
-        // The frame, clockwise from the top-left corner, then the middle.
-        const std::pair<const char*, Rectangle<float>> pieces[] = {
-            { "pm_frame_top_left",     { 0.0f, 0.0f, 16.0f, 16.0f } },
-            { "pm_frame_top",          { 16.0f, 0.0f, W - 32.0f, 16.0f } },
-            { "pm_frame_top_right",    { W - 16.0f, 0.0f, 16.0f, 16.0f } },
-            { "pm_frame_right",        { W - 16.0f, 16.0f, 16.0f, H - 32.0f } },
-            { "pm_frame_bottom_right", { W - 16.0f, H - 16.0f, 16.0f, 16.0f } },
-            { "pm_frame_bottom",       { 16.0f, H - 16.0f, W - 32.0f, 16.0f } },
-            { "pm_frame_bottom_left",  { 0.0f, H - 16.0f, 16.0f, 16.0f } },
-            { "pm_frame_left",         { 0.0f, 16.0f, 16.0f, H - 32.0f } },
-            { "pm_frame_centre",       { 16.0f, 16.0f, W - 32.0f, H - 32.0f } },
-        };
+        // The backdrop as the browser paints it.
+        PMBrowserBackdrop::Pictures backdrop;
+        const char* const frameNames[] { "pm_frame_top_left", "pm_frame_top", "pm_frame_top_right", "pm_frame_right",
+                                         "pm_frame_bottom_right", "pm_frame_bottom", "pm_frame_bottom_left", "pm_frame_left",
+                                         "pm_frame_centre" };
 
-        for (const auto& [name, area] : pieces)
-            drawStretched (g, picture (pictures, name), area);
+        for (size_t i = 0; i < backdrop.frame.size(); ++i)
+            backdrop.frame[i] = picture (pictures, frameNames[i]);
 
-        // The strip behind the panel buttons, its top corners rounded.
-        const float r = juce::jmin ((W - 24.0f) / 2.0f, 2.0f);
-        juce::Path strip;
-        strip.startNewSubPath (12.0f, 14.0f);
-        strip.cubicTo (12.0f, 12.9f, 12.0f + 0.45f * r, 12.0f, 12.0f + r, 12.0f);
-        strip.lineTo (W - 12.0f - r, 12.0f);
-        strip.cubicTo (W - 12.0f - 0.45f * r, 12.0f, W - 12.0f, 12.9f, W - 12.0f, 14.0f);
-        strip.lineTo (W - 12.0f, 52.0f);
-        strip.lineTo (12.0f, 52.0f);
-        strip.closeSubPath();
-        g.setColour (Colours::strip);
-        g.fillPath (strip);
-
+        backdrop.folderCaption = picture (pictures, "pm_caption_folders");
+        backdrop.presetCaption = picture (pictures, "pm_caption_presets");
+        PMBrowserBackdrop::paint (g, W, H, backdrop);
         const float split = (W - 32.0f) * 0.4f;
-        drawStretched (g, picture (pictures, "pm_caption_folders"), { 19.0f, 60.0f, 41.0f, 7.0f });
-        drawStretched (g, picture (pictures, "pm_caption_presets"), { split + 36.0f, 60.0f, 30.0f, 7.0f });
-
-        g.setColour (Colours::pane);
-        g.fillRoundedRectangle (19.0f, 70.0f, split + 10.0f, H - 91.0f, 2.0f);
-        g.fillRoundedRectangle (split + 36.0f, 70.0f, (W - 32.0f) * 0.6f - 24.0f, H - 91.0f, 2.0f);
 
         // The panel: Save and Save As at the left, Import and Export at the right.
         auto panelButton = [&] (const juce::String& name, float x, float width, bool enabled)

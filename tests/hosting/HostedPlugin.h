@@ -8,12 +8,12 @@
 
 namespace HostedPlugin
 {
-    /** Loads the VST3 bundle the build produced, the way a host does. */
-    inline std::unique_ptr<juce::AudioPluginInstance> loadBuiltPlugin (double sampleRate = 48000.0, int blockSize = 512)
+    /** The first plug-in a format finds for a file or identifier, made the way a host makes it. */
+    inline std::unique_ptr<juce::AudioPluginInstance> loadFirstFound (juce::AudioPluginFormat& format, const juce::String& fileOrIdentifier,
+                                                                      double sampleRate, int blockSize)
     {
-        juce::VST3PluginFormat format;
         juce::OwnedArray<juce::PluginDescription> descriptions;
-        format.findAllTypesForFile (descriptions, ONDRELLA_VST3_BUNDLE);
+        format.findAllTypesForFile (descriptions, fileOrIdentifier);
 
         if (descriptions.isEmpty())
             return {};
@@ -24,6 +24,13 @@ namespace HostedPlugin
         return instance;
     }
 
+    /** Loads the VST3 bundle the build produced, the way a host does. */
+    inline std::unique_ptr<juce::AudioPluginInstance> loadBuiltPlugin (double sampleRate = 48000.0, int blockSize = 512)
+    {
+        juce::VST3PluginFormat format;
+        return loadFirstFound (format, ONDRELLA_VST3_BUNDLE, sampleRate, blockSize);
+    }
+
    #ifdef ONDRELLA_LV2_BUNDLE
     /** Loads the LV2 bundle the build produced, found by the folder it was built into. */
     inline std::unique_ptr<juce::AudioPluginInstance> loadBuiltLv2Plugin (double sampleRate = 48000.0, int blockSize = 512)
@@ -32,16 +39,7 @@ namespace HostedPlugin
         const auto folder = juce::File (ONDRELLA_LV2_BUNDLE).getParentDirectory();
         format.searchPathsForPlugins (juce::FileSearchPath (folder.getFullPathName()), false, false);
 
-        juce::OwnedArray<juce::PluginDescription> descriptions;
-        format.findAllTypesForFile (descriptions, ONDRELLA_LV2_URI);
-
-        if (descriptions.isEmpty())
-            return {};
-
-        juce::String error;
-        auto instance = format.createInstanceFromDescription (*descriptions[0], sampleRate, blockSize, error);
-        EXPECT_TRUE (error.isEmpty()) << error;
-        return instance;
+        return loadFirstFound (format, ONDRELLA_LV2_URI, sampleRate, blockSize);
     }
    #endif
 
