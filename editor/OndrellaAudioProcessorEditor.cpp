@@ -105,9 +105,13 @@ void OndrellaAudioProcessorEditor::resized()
     flipButton.setBounds (636, 5, 20, 12);
     settingsView.setBounds (0, 0, getWidth(), getHeight());
 
-    const auto place = [] (juce::Component& c, float x, float y, float width, float height)
+    // Each layout is a table of bounds relative to its origin (ox, oy), truncated once added.
+    struct Placement { juce::Component* component; float x, y, width, height; };
+
+    const auto placeAll = [] (std::initializer_list<Placement> placements, float ox, float oy)
     {
-        c.setBounds ((int) x, (int) y, (int) width, (int) height);
+        for (const auto& p : placements)
+            p.component->setBounds ((int) (ox + p.x), (int) (oy + p.y), (int) p.width, (int) p.height);
     };
 
     const auto fullLayout = getWidth() >= 667 && getHeight() >= 300;
@@ -116,58 +120,52 @@ void OndrellaAudioProcessorEditor::resized()
     meterLeft.setVisible (fullLayout);
     meterRight.setVisible (fullLayout);
 
+    auto& bar = presetManager.view.presetBar;
+
     if (fullLayout)
     {
         const auto ox = juce::jmax (0.0f, w * 0.5f - 333.5f);
         const auto oy = juce::jmax (0.0f, h * 0.5f - 150.0f);
 
-        place (tapeView, ox + 44.0f, oy + 25.0f, 224.0f, 132.0f);
-        place (meterLeft, ox + 361.0f, oy + 25.0f, 138.0f, 92.0f);
-        place (meterRight, ox + 504.0f, oy + 25.0f, 138.0f, 92.0f);
-
-        place (tapeQualityKnob, ox + 3.0f, oy + 183.0f, 112.0f, 112.0f);
-        place (headQualityKnob, ox + 103.0f, oy + 183.0f, 112.0f, 112.0f);
-        place (motorQualityKnob, ox + 203.0f, oy + 183.0f, 112.0f, 112.0f);
-
-        place (inputGainKnob, ox + 370.0f, oy + 211.0f, 84.0f, 84.0f);
-        place (outputGainKnob, ox + 460.0f, oy + 211.0f, 84.0f, 84.0f);
-        place (mixKnob, ox + 550.0f, oy + 211.0f, 84.0f, 84.0f);
-
-        place (tapeSwitch, ox + 367.0f, oy + 135.0f, 126.0f, 57.0f);
-        place (noiseSwitch, ox + 510.0f, oy + 135.0f, 126.0f, 57.0f);
-
-        place (presetManager.view, ox + 100.0f, oy + 3.0f, 370.0f, 270.0f);
+        placeAll ({ { &tapeView,           44.0f,  25.0f, 224.0f, 132.0f },
+                    { &meterLeft,         361.0f,  25.0f, 138.0f,  92.0f },
+                    { &meterRight,        504.0f,  25.0f, 138.0f,  92.0f },
+                    { &tapeQualityKnob,     3.0f, 183.0f, 112.0f, 112.0f },
+                    { &headQualityKnob,   103.0f, 183.0f, 112.0f, 112.0f },
+                    { &motorQualityKnob,  203.0f, 183.0f, 112.0f, 112.0f },
+                    { &inputGainKnob,     370.0f, 211.0f,  84.0f,  84.0f },
+                    { &outputGainKnob,    460.0f, 211.0f,  84.0f,  84.0f },
+                    { &mixKnob,           550.0f, 211.0f,  84.0f,  84.0f },
+                    { &tapeSwitch,        367.0f, 135.0f, 126.0f,  57.0f },
+                    { &noiseSwitch,       510.0f, 135.0f, 126.0f,  57.0f },
+                    { &presetManager.view, 100.0f,  3.0f, 370.0f, 270.0f },
+                    { &flipButton,        636.0f,   5.0f,  20.0f,  12.0f } }, ox, oy);
 
         // The bar lies on the tape's label, wherever the tape is.
-        auto& bar = presetManager.view.presetBar;
         bar.setFontHeight (18.0f);
         bar.setBounds (tapeView.getX() + 34, tapeView.getY() + 24, 154, 16);
-
-        place (flipButton, ox + 636.0f, oy + 5.0f, 20.0f, 12.0f);
     }
     else
     {
-        // Offsets may go negative here: a small window shows the middle of the controls.
+        // Offsets may go negative here: a small window shows the middle of the controls. The two
+        // switches change places against the full layout.
         const auto ox = w * 0.5f - 284.0f;
         const auto oy = h * 0.5f - 85.0f;
 
-        place (tapeQualityKnob, ox, oy + 52.0f, 112.0f, 112.0f);
-        place (headQualityKnob, ox + 90.0f, oy + 52.0f, 112.0f, 112.0f);
-        place (motorQualityKnob, ox + 180.0f, oy + 52.0f, 112.0f, 112.0f);
+        placeAll ({ { &tapeQualityKnob,     0.0f,  52.0f, 112.0f, 112.0f },
+                    { &headQualityKnob,    90.0f,  52.0f, 112.0f, 112.0f },
+                    { &motorQualityKnob,  180.0f,  52.0f, 112.0f, 112.0f },
+                    { &tapeSwitch,        432.0f,   8.0f, 126.0f,  57.0f },
+                    { &noiseSwitch,       296.0f,   8.0f, 126.0f,  57.0f },
+                    { &inputGainKnob,     303.0f,  80.0f,  84.0f,  84.0f },
+                    { &outputGainKnob,    383.0f,  80.0f,  84.0f,  84.0f },
+                    { &mixKnob,           463.0f,  80.0f,  84.0f,  84.0f },
+                    { &presetManager.view, 100.0f, -15.0f, 370.0f, 200.0f },
+                    { &bar,                50.0f,  24.0f, 200.0f,  25.0f } }, ox, oy);
 
-        place (tapeSwitch, ox + 432.0f, oy + 8.0f, 126.0f, 57.0f);
-        place (noiseSwitch, ox + 296.0f, oy + 8.0f, 126.0f, 57.0f);
-
-        place (inputGainKnob, ox + 303.0f, oy + 80.0f, 84.0f, 84.0f);
-        place (outputGainKnob, ox + 383.0f, oy + 80.0f, 84.0f, 84.0f);
-        place (mixKnob, ox + 463.0f, oy + 80.0f, 84.0f, 84.0f);
-
-        place (presetManager.view, ox + 100.0f, oy - 15.0f, 370.0f, 200.0f);
-
-        auto& bar = presetManager.view.presetBar;
         bar.setFontHeight (30.0f);
-        place (bar, ox + 50.0f, oy + 24.0f, 200.0f, 25.0f);
 
+        // Here the flip button's offsets are added after truncation.
         flipButton.setBounds ((int) ox + 544, (int) oy + 4, 20, 12);
     }
 
