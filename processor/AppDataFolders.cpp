@@ -20,6 +20,20 @@ namespace
 
         return folder;
     }
+
+    juce::File machineDataRoot()
+    {
+       #if ONDRELLA_TEST_HOOKS
+        // Builds with the tests only: a test that hosts the built bundle cannot call into it, so it
+        // names the folder holding the build's factory presets here. Shipped builds have no such hook.
+        const auto testRoot = juce::SystemStats::getEnvironmentVariable ("ONDRELLA_TEST_MACHINE_DATA_ROOT", {});
+
+        if (juce::File::isAbsolutePath (testRoot))
+            return juce::File (testRoot);
+       #endif
+
+        return juce::File::getSpecialLocation (juce::File::commonApplicationDataDirectory);
+    }
 }
 
 //==============================================================================
@@ -47,8 +61,7 @@ void AppDataFolders::resolve()
     userFolder = createIfMissing (userFolder.getChildFile (productFolderName));
 
     const auto& overriddenRoot = machineDataRootOverride();
-    const auto machineRoot = overriddenRoot != juce::File() ? overriddenRoot
-                                                             : juce::File::getSpecialLocation (juce::File::commonApplicationDataDirectory);
+    const auto machineRoot = overriddenRoot != juce::File() ? overriddenRoot : machineDataRoot();
 
     // Without the maker's folder the common side stays at the maker level, where nothing is found.
     commonFolder = machineRoot.getChildFile (applicationSupportName).getChildFile (makerName);

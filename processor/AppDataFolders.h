@@ -43,7 +43,9 @@ public:
         directory) at another folder for every AppDataFolders resolved afterwards, so that tests and
         the build's preset generator never read or depend on the real machine folders. Pass juce::File()
         to go back to the real root. It is a plain call, not a setting a host or the environment could
-        trip by accident, and nothing in the plug-in makes it.
+        trip by accident, and nothing in the plug-in makes it. (Builds made with the tests also read
+        ONDRELLA_TEST_MACHINE_DATA_ROOT, for tests of the built bundle, which cannot call in; the
+        installed plug-ins are built without the tests and never read it.)
     */
     static void setMachineDataRootForTesting (const juce::File& root);
 

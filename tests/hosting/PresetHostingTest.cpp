@@ -1,7 +1,6 @@
 // A user loading a factory preset from the browser of the built VST3, clicking on the real
-// screen. The plug-in reads its factory presets from the machine's folder, so this runs inside a
-// private mount namespace in which the build's presets stand at that place (see
-// run-with-factory-presets.sh); the real machine folder is never read or touched.
+// screen. The bundle (built with the tests) finds the build's factory presets in a machine folder
+// of the test's own; the real machine folder is never read.
 
 #include "HostedPlugin.h"
 #include "X11Desktop.h"
@@ -45,10 +44,8 @@ namespace
 
 TEST (HostedPresets, ClicksOnTheBarAFactoryFolderAndAPresetLoadThatPreset)
 {
-    if (std::getenv ("ONDRELLA_PRIVATE_MACHINE_ROOT") == nullptr)
-        GTEST_SKIP() << "runs only inside its private mount namespace";
-
-    const juce::File factory ("/opt/Application Support/Morvellan/Ondrella/Factory Presets");
+    const juce::File machineRoot (ONDRELLA_TEST_MACHINE_ROOT);
+    const auto factory = machineRoot.getChildFile ("Application Support/Morvellan/Ondrella/Factory Presets");
     const auto categories = sortedChildren (factory, juce::File::findDirectories, "*");
     ASSERT_GE (categories.size(), 2) << "no factory presets at " << factory.getFullPathName();
 
@@ -57,6 +54,20 @@ TEST (HostedPresets, ClicksOnTheBarAFactoryFolderAndAPresetLoadThatPreset)
     ASSERT_GE (presets.size(), 2);
     const auto expected = valuesOf (presets[1]);
     ASSERT_EQ (expected.size(), 16u);
+
+    // Read when the plug-in's preset store is made, with the instance.
+    struct MachineRoot
+    {
+        explicit MachineRoot (const juce::File& root)
+        {
+            setenv (name, root.getFullPathName().toRawUTF8(), 1);
+        }
+
+        ~MachineRoot()    { setenv (name, previous.toRawUTF8(), 1); }
+
+        const char* const name = "ONDRELLA_TEST_MACHINE_DATA_ROOT";
+        const juce::String previous = juce::SystemStats::getEnvironmentVariable (name, {});
+    } pointedAt (machineRoot);
 
     auto plugin = loadBuiltPlugin();
     ASSERT_NE (plugin, nullptr);
