@@ -1,7 +1,7 @@
 #include "OndrellaAudioProcessorEditor.h"
-#include "Artwork.h"
-#include <BinaryData.h>
 #include "Palette.h"
+
+#include <BinaryData.h>
 
 #include <cmath>
 #include <functional>
@@ -79,7 +79,6 @@ PresetBarStyle OndrellaAudioProcessorEditor::makePresetBarStyle()
         if (auto typeface = juce::Typeface::createSystemTypefaceFor (data, (size_t) size))
             style.font = juce::Font (typeface);
 
-    style.fontHeight = 18.0f;
     return style;
 }
 
@@ -175,10 +174,7 @@ void OndrellaAudioProcessorEditor::resized()
 void OndrellaAudioProcessorEditor::mouseDown (const juce::MouseEvent&)
 {
     if (settingsView.isVisible())
-    {
-        removeChildComponent (&settingsView);
-        settingsOpen = false;
-    }
+        hideSettingsView();
 }
 
 void OndrellaAudioProcessorEditor::changeListenerCallback (juce::ChangeBroadcaster*)
@@ -251,12 +247,7 @@ void OndrellaAudioProcessorEditor::timerCallback()
     if (settingsOpen)
     {
         for (auto* control : settingsView.getControlsInSyncOrder())
-        {
-            const auto v = getParameterValue (control->getParameterIndex());
-
-            if (! std::equal_to<float>() (v, control->getValue()))
-                control->setValue (v);
-        }
+            control->syncFromHost (false);
 
         settingsView.valuePopup.stepFade();
     }

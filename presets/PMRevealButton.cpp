@@ -33,6 +33,7 @@ void PMRevealButton::setFontHeight (float newHeight)
 
 juce::Colour PMRevealButton::getTextColour() const noexcept
 {
+    // The held bar replaces the colour's alpha rather than scaling it.
     const auto colour = currentPreset.valid ? style.textColour : style.invalidTextColour;
     return pressed ? colour.withAlpha (0.7f) : colour;
 }
@@ -62,12 +63,8 @@ void PMRevealButton::paint (juce::Graphics& g)
     if (style.faceImage.isValid())
         g.drawImage (style.faceImage, getLocalBounds().toFloat());
 
-    g.setColour (currentPreset.valid ? style.textColour : style.invalidTextColour);
+    g.setColour (getTextColour());
     g.setFont (style.font);
-
-    // The held bar replaces the colour's alpha rather than scaling it.
-    if (pressed)
-        g.setOpacity (0.7f);
 
     g.drawText (currentPreset.name,
                 juce::Rectangle<int> (textInset[0], textInset[1], getWidth() + textInset[2], getHeight() + textInset[3]),

@@ -5,6 +5,7 @@
 #include "editor/OndrellaAudioProcessorEditor.h"
 #include "presets/PresetManagerController.h"
 #include "tests/support/Artefacts.h"
+#include "tests/support/PeerMouse.h"
 
 #include <functional>
 #include <memory>
@@ -159,17 +160,10 @@ namespace PresetManagerTest
         */
         void click (juce::Component& target, juce::Point<int> local)
         {
-            auto* peer = editor->getPeer();
-            ASSERT_NE (peer, nullptr);
+            ASSERT_NE (editor->getPeer(), nullptr);
             const auto at = editor->getLocalPoint (&target, local).toFloat();
-            const auto send = [&] (juce::ModifierKeys mods)
-            {
-                peer->handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, at, mods,
-                                        juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
-                                        (eventTime += 500));
-            };
-            send (juce::ModifierKeys (juce::ModifierKeys::leftButtonModifier));
-            send (juce::ModifierKeys());
+            mouse.send (*editor, at, juce::ModifierKeys (juce::ModifierKeys::leftButtonModifier));
+            mouse.send (*editor, at, juce::ModifierKeys());
             pump (10);
         }
 
@@ -252,6 +246,6 @@ namespace PresetManagerTest
         juce::File mine, other;
 
     private:
-        juce::int64 eventTime = juce::Time::currentTimeMillis();
+        TestSupport::PeerMouse mouse { 500 };   // far enough apart that every click is a single one
     };
 }

@@ -9,6 +9,7 @@
 
 #include "editor/OndrellaAudioProcessorEditor.h"
 #include "tests/support/Artefacts.h"
+#include "tests/support/PeerMouse.h"
 #include "processor/OndrellaAudioProcessor.h"
 
 namespace EditorTest
@@ -129,8 +130,7 @@ namespace EditorTest
         void wheel (juce::Point<float> p, float deltaY)
         {
             move (p);
-            juce::MouseWheelDetails details { 0.0f, deltaY, false, false, false };
-            editor->getPeer()->handleMouseWheel (juce::MouseInputSource::InputSourceType::mouse, p, nextTime(), details);
+            mouse.wheel (*editor, p, deltaY);
         }
 
         /** The centre of a child component, in the editor's coordinates. */
@@ -144,17 +144,9 @@ namespace EditorTest
         std::unique_ptr<OndrellaAudioProcessorEditor> editor;
 
     private:
-        void send (juce::Point<float> p, juce::ModifierKeys mods)
-        {
-            juce::ModifierKeys::currentModifiers = mods;
-            editor->getPeer()->handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, p, mods,
-                                                 juce::MouseInputSource::defaultPressure,
-                                                 juce::MouseInputSource::defaultOrientation, nextTime());
-        }
+        void send (juce::Point<float> p, juce::ModifierKeys mods)    { mouse.send (*editor, p, mods); }
 
-        juce::int64 nextTime()   { return time += 10; }
-
-        juce::int64 time = juce::Time::currentTimeMillis();
+        TestSupport::PeerMouse mouse { 10 };   // close enough for two clicks to make a double-click
     };
 
     inline juce::ModifierKeys alt()   { return juce::ModifierKeys (juce::ModifierKeys::altModifier); }
