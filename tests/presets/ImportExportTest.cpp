@@ -34,7 +34,7 @@ protected:
         click (view().presetBar);
         click (view().panel.importButton);
         dialogs.choose (chosen);
-        pump();
+        deliverMessages();
     }
 
     void exportThroughDialog (const juce::File& chosen)
@@ -43,15 +43,29 @@ protected:
         dialogs.choose (chosen);
     }
 
-    static bool waitUntil (std::function<bool()> condition)
-    {
-        for (int i = 0; i < 250 && ! condition(); ++i)
-            pump (20);
+    juce::File outside, bright;
+};
 
-        return condition();
+/** The platform's own dialogs, counting the answers that have come back, so a test can wait for one. */
+class CountedNativeDialogs  : public PresetFileDialogs
+{
+public:
+    CountedNativeDialogs (juce::Component* parent, int& answerCount)  : native (parent), answers (answerCount) {}
+
+    void chooseFile (const juce::String& title, const juce::String& pattern, int flags,
+                     std::function<void (const juce::File&)> onChosen) override
+    {
+        native.chooseFile (title, pattern, flags, [this, onChosen] (const juce::File& file) { ++answers; onChosen (file); });
     }
 
-    juce::File outside, bright;
+    void confirmReplace (const juce::String& title, const juce::File& file, std::function<void (bool)> onAnswer) override
+    {
+        native.confirmReplace (title, file, [this, onAnswer] (bool replace) { ++answers; onAnswer (replace); });
+    }
+
+private:
+    NativePresetFileDialogs native;
+    int& answers;
 };
 
 //==============================================================================
@@ -196,18 +210,21 @@ TEST_F (ImportExport, ThePlatformsOwnDialogIsAskedThroughZenity)
     const auto previousDirectory = juce::File::getCurrentWorkingDirectory();
     ::setenv ("PATH", (bin.getFullPathName() + ":" + previousPath).toRawUTF8(), 1);
 
-    openEditor (TestEditor::editorStyle(), false);
+    openEditor();
+    int answers = 0;
+    manager().setFileDialogsForTesting (std::make_unique<CountedNativeDialogs> (editor.get(), answers));
     click (view().presetBar);
 
     answer ({});   // cancelled
     click (view().panel.importButton);
-    EXPECT_TRUE (waitUntil ([&] { return arguments().contains ("--file-selection"); }));
-    pump (300);
+    EXPECT_TRUE (TestSupport::runMessagesUntil ([&] { return answers == 1; }));
+    EXPECT_TRUE (arguments().contains ("--file-selection"));
     EXPECT_TRUE (browserIsOpen());
 
     answer (bright.getFullPathName());
     click (view().panel.importButton);
-    EXPECT_TRUE (waitUntil ([&] { return ! browserIsOpen(); }));
+    EXPECT_TRUE (TestSupport::runMessagesUntil ([&] { return answers == 2; }));
+    EXPECT_FALSE (browserIsOpen());
     expectParameters ({ 0.7f });
     EXPECT_TRUE (arguments().contains ("--title=Import Preset"));
     EXPECT_TRUE (arguments().contains ("--file-filter=*.ondpreset"));
@@ -217,7 +234,7 @@ TEST_F (ImportExport, ThePlatformsOwnDialogIsAskedThroughZenity)
     answer (outside.getChildFile ("ViaZenity").getFullPathName());
     click (view().presetBar);
     click (view().panel.exportButton);
-    EXPECT_TRUE (waitUntil ([&] { return exported.existsAsFile(); }));
+    EXPECT_TRUE (TestSupport::runMessagesUntil ([&] { return answers == 3; }));
     EXPECT_EQ (contentOf (exported), presetFileOfCurrentState());
     EXPECT_TRUE (arguments().contains ("--title=Export Preset"));
     EXPECT_TRUE (arguments().contains ("--save"));
@@ -226,8 +243,9 @@ TEST_F (ImportExport, ThePlatformsOwnDialogIsAskedThroughZenity)
     // The same name again: the file with the extension added exists, and an alert asks first.
     turn (3, 0.9f);
     click (view().panel.exportButton);
-    juce::AlertWindow* alert = nullptr;
-    EXPECT_TRUE (waitUntil ([&] { alert = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent()); return alert != nullptr; }));
+    EXPECT_TRUE (TestSupport::runMessagesUntil ([&] { return answers == 4; }));
+    auto* alert = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent());
+    EXPECT_NE (alert, nullptr);
 
     if (alert != nullptr)
     {
@@ -235,7 +253,8 @@ TEST_F (ImportExport, ThePlatformsOwnDialogIsAskedThroughZenity)
             if (auto* button = dynamic_cast<juce::Button*> (child); button != nullptr && button->getButtonText() == "Replace")
                 button->triggerClick();
 
-        EXPECT_TRUE (waitUntil ([&] { return contentOf (exported) == presetFileOfCurrentState(); }));
+        EXPECT_TRUE (TestSupport::runMessagesUntil ([&] { return answers == 5; }));
+        EXPECT_EQ (contentOf (exported), presetFileOfCurrentState());
     }
 
     editor.reset();
@@ -255,7 +274,7 @@ TEST_F (ImportExport, PresetMessagesRescanTheUserFolderOrApplyAPreset)
 
     const auto message = [] (const juce::MemoryBlock& bytes) { return juce::Base64::toBase64 (bytes.getData(), bytes.getSize()); };
     manager().presetMessageReceived (nullptr, message (PresetFileHeader::makePresetFile (makeBlob ({ 0.65f }))).toRawUTF8());
-    pump();
+    deliverMessages();
     expectImported (0.65f, "** Imported **");
     EXPECT_TRUE (browserIsOpen());
 
@@ -266,7 +285,7 @@ TEST_F (ImportExport, PresetMessagesRescanTheUserFolderOrApplyAPreset)
     for (const char* ignored : { (const char*) nullptr, "", "%%% not base64 %%%", notAPreset.toRawUTF8(), tooBig.toRawUTF8() })
     {
         manager().presetMessageReceived (nullptr, ignored);
-        pump();
+        deliverMessages();
         expectImported (0.65f, "** Imported **");
     }
 }

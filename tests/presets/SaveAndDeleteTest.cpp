@@ -37,7 +37,7 @@ protected:
     void setName (const juce::String& name)
     {
         saveAs().nameField.setText (name, true);
-        pump();
+        deliverMessages();
     }
 
     bool showsSave (bool enabled)
