@@ -6,8 +6,11 @@ using namespace PresetManagerTest;
 
 class Browser  : public Fixture {};
 
-TEST_F (Browser, TheBarOpensItAndThePlateOrTheMarginClosesIt)
+TEST_F (Browser, TheBarOpensItThePlateClosesItAndBothFollowEveryHostResize)
 {
+    for (int i = 0; i < 14; ++i)
+        writePreset (userPresetsFolder().getChildFile ("Take " + juce::String (i + 1) + ".ondpreset"), {});
+
     openEditor();
     auto& bar = view().presetBar;
     EXPECT_EQ (bar.getCurrentPreset().name, "ONDRELLA");
@@ -26,20 +29,12 @@ TEST_F (Browser, TheBarOpensItAndThePlateOrTheMarginClosesIt)
     click (bar);
     click (*editor, { 80, 55 });    // the bar lies under the plate now
     EXPECT_FALSE (browserIsOpen());
-}
 
-TEST_F (Browser, ALongFolderScrollsAndThePlateAndTheBarFollowEveryHostResize)
-{
-    for (int i = 0; i < 14; ++i)
-        writePreset (userPresetsFolder().getChildFile ("Take " + juce::String (i + 1) + ".ondpreset"), {});
-
-    openEditor();
-    click (view().presetBar);
+    // Sixteen presets are more than the list shows: it is as tall as its rows and scrolls.
+    click (bar);
     clickRow (view().folderList, userFolder);
     clickRow (view().presetList, 2);
     saveArtefact ("browser-open");
-
-    // Sixteen presets are more than the list shows: it is as tall as its rows and scrolls.
     EXPECT_EQ (view().presetList.getHeight(), 16 * 24);
     EXPECT_TRUE (view().presetScroller.getVerticalScrollBar().isVisible());
     EXPECT_FALSE (view().folderScroller.getVerticalScrollBar().isVisible());
@@ -50,18 +45,18 @@ TEST_F (Browser, ALongFolderScrollsAndThePlateAndTheBarFollowEveryHostResize)
     const std::tuple<int, int, juce::Rectangle<int>, float> layouts[] { { 900, 420, { 194, 109, 154, 16 }, 18.0f },
                                                                         { 600, 250, { 66, 64, 200, 25 }, 30.0f },
                                                                         { 1000, 300, { 244, 49, 154, 16 }, 18.0f } };
-    for (const auto& [width, height, bar, fontHeight] : layouts)
+    for (const auto& [width, height, bounds, fontHeight] : layouts)
     {
         editor->setSize (width, height);
         EXPECT_EQ (view().background.getBounds(), editor->getLocalBounds());
-        EXPECT_EQ (view().presetBar.getBounds(), bar);
-        EXPECT_EQ (view().presetBar.getFont().getHeight(), fontHeight);
+        EXPECT_EQ (bar.getBounds(), bounds);
+        EXPECT_EQ (bar.getFont().getHeight(), fontHeight);
     }
 
     // A point the plate did not reach at first is the plate's now: no control under it takes the click.
     click (*editor, { 990, 290 });
     EXPECT_FALSE (browserIsOpen());
-    click (view().presetBar);
+    click (bar);
     EXPECT_TRUE (browserIsOpen());
 }
 
@@ -104,7 +99,7 @@ TEST_F (Browser, FoldersAndPresetsAreListedAndAClickLoadsAPreset)
     EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Dusty");
 }
 
-TEST_F (Browser, ArrowsStepThroughEveryFolderAndLoadEachPreset)
+TEST_F (Browser, TheBarFollowsThePresetsArrowsStepThroughAndTheStatesTheHostRestores)
 {
     openEditor();
 
@@ -145,19 +140,14 @@ TEST_F (Browser, ArrowsStepThroughEveryFolderAndLoadEachPreset)
         click (bar.leftArrow);
         expectShown (i);
     }
-}
 
-TEST_F (Browser, TheBarFollowsTheCurrentPresetWhenTheHostRestoresAState)
-{
-    openEditor();
     const auto restore = [this] (const juce::String& folder, const juce::String& preset)
     {
-        auto state = makeBlob ({ 0.6f });
-        juce::MemoryOutputStream out (state, true);
-        out.writeInt (folder.hashCode());
-        out.writeInt (preset.hashCode());
-        out.flush();
-        processor->setStateInformation (state.getData(), (int) state.getSize());
+        juce::MemoryOutputStream state;
+        state << makeBlob ({ 0.6f });
+        state.writeInt (folder.hashCode());
+        state.writeInt (preset.hashCode());
+        processor->setStateInformation (state.getData(), (int) state.getDataSize());
         deliverMessages();
     };
 

@@ -46,43 +46,48 @@ protected:
     juce::File outside, bright;
 };
 
-/** The platform's own dialogs, counting the answers that have come back, so a test can wait for one. */
-class CountedNativeDialogs  : public PresetFileDialogs
+/** The platform's own dialogs, counting the files they have answered with, so a test can wait for one. */
+struct CountedNativeDialogs  : public NativePresetFileDialogs
 {
-public:
-    CountedNativeDialogs (juce::Component* parent, int& answerCount)  : native (parent), answers (answerCount) {}
+    CountedNativeDialogs (juce::Component* owner, int& count)  : NativePresetFileDialogs (owner), answers (count) {}
 
     void chooseFile (const juce::String& title, const juce::String& pattern, int flags,
                      std::function<void (const juce::File&)> onChosen) override
     {
-        native.chooseFile (title, pattern, flags, [this, onChosen] (const juce::File& file) { ++answers; onChosen (file); });
+        NativePresetFileDialogs::chooseFile (title, pattern, flags, [this, onChosen] (const juce::File& f) { ++answers; onChosen (f); });
     }
 
-    void confirmReplace (const juce::String& title, const juce::File& file, std::function<void (bool)> onAnswer) override
-    {
-        native.confirmReplace (title, file, [this, onAnswer] (bool replace) { ++answers; onAnswer (replace); });
-    }
-
-private:
-    NativePresetFileDialogs native;
     int& answers;
 };
 
 //==============================================================================
-TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowser)
+TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowserWhateverTheFile)
 {
     openEditor();
     click (view().presetBar);
     click (view().panel.importButton);
 
-    ASSERT_EQ (dialogs.asked.size(), 1u);
-    EXPECT_EQ (dialogs.asked[0].title, "Import Preset");
-    EXPECT_EQ (dialogs.asked[0].pattern, "*.ondpreset");
-    EXPECT_EQ (dialogs.asked[0].flags, juce::FileBrowserComponent::openMode | juce::FileBrowserComponent::canSelectFiles);
-
+    ASSERT_EQ (dialogs.asked.size(), 1u);   // what it asks is checked through the platform's own dialog below
     dialogs.choose ({});   // cancelled
     EXPECT_TRUE (browserIsOpen());
     expectUntouchedDefault();
+
+    // Too short, too big for a preset though its header is right, a header that lies about the
+    // size, and no file at all: nothing is applied, and the browser closes all the same.
+    auto bigBlob = makeBlob ({ 0.9f });
+    bigBlob.setSize (70000 - PresetFileHeader::headerSize, true);
+    auto lying = PresetFileHeader::makePresetFile (makeBlob ({ 0.9f }));
+    lying[12] = 81;
+
+    for (const auto& file : { writeFile (outside.getChildFile ("Short.ondpreset"), juce::MemoryBlock (50, true)),
+                              writeFile (outside.getChildFile ("Big.ondpreset"), PresetFileHeader::makePresetFile (bigBlob)),
+                              writeFile (outside.getChildFile ("Lying.ondpreset"), lying),
+                              outside.getChildFile ("Missing.ondpreset") })
+    {
+        importThroughDialog (file);
+        expectUntouchedDefault();
+        EXPECT_FALSE (browserIsOpen()) << file.getFileName();
+    }
 
     importThroughDialog (bright);
     expectImported (0.7f, "01_Bright");
@@ -98,28 +103,6 @@ TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowser)
     expectImported (0.7f, "Link");
 }
 
-TEST_F (ImportExport, ARejectedFileAppliesNothingAndLeavesTheCurrentPreset)
-{
-    // Too short, too big for a preset though its header is right, and a header that lies about the size.
-    auto bigBlob = makeBlob ({ 0.9f });
-    bigBlob.setSize (70000 - PresetFileHeader::headerSize, true);
-    auto lying = PresetFileHeader::makePresetFile (makeBlob ({ 0.9f }));
-    lying[12] = 81;
-
-    const juce::File rejected[] { writeFile (outside.getChildFile ("Short.ondpreset"), juce::MemoryBlock (50, true)),
-                                  writeFile (outside.getChildFile ("Big.ondpreset"), PresetFileHeader::makePresetFile (bigBlob)),
-                                  writeFile (outside.getChildFile ("Lying.ondpreset"), lying),
-                                  outside.getChildFile ("Missing.ondpreset") };
-    openEditor();
-
-    for (const auto& file : rejected)
-    {
-        importThroughDialog (file);
-        expectUntouchedDefault();
-        EXPECT_FALSE (browserIsOpen()) << file.getFileName();
-    }
-}
-
 TEST_F (ImportExport, ExportWritesAFileImportCanListAndAsksBeforeReplacingOne)
 {
     const auto kept = writePreset (outside.getChildFile ("Kept.ondpreset"), { 0.9f });
@@ -130,17 +113,12 @@ TEST_F (ImportExport, ExportWritesAFileImportCanListAndAsksBeforeReplacingOne)
     click (view().panel.exportButton);
 
     ASSERT_EQ (dialogs.asked.size(), 1u);
-    EXPECT_EQ (dialogs.asked[0].title, "Export Preset");
-    EXPECT_EQ (dialogs.asked[0].pattern, "*.ondpreset");
-    EXPECT_EQ (dialogs.asked[0].flags, juce::FileBrowserComponent::saveMode | juce::FileBrowserComponent::canSelectFiles
-                                          | juce::FileBrowserComponent::warnAboutOverwriting);
 
     // The state is the one of the moment Export was pressed, and the extension is added.
     const auto exported = presetFileOfCurrentState();
     turn (4, 0.9f);
     dialogs.choose (outside.getChildFile ("Exported"));
     EXPECT_EQ (contentOf (outside.getChildFile ("Exported.ondpreset")), exported);
-    EXPECT_EQ (juce::String (static_cast<const char*> (exported.getData()), 8), "vroMttnR");
     EXPECT_EQ (outside.findChildFiles (juce::File::findFiles, false, "*").size(), 3);   // no temporary left
     EXPECT_TRUE (browserIsOpen());
 
@@ -208,6 +186,7 @@ TEST_F (ImportExport, ThePlatformsOwnDialogIsAskedThroughZenity)
 
     const auto previousPath = juce::SystemStats::getEnvironmentVariable ("PATH", {});
     const auto previousDirectory = juce::File::getCurrentWorkingDirectory();
+    const juce::ScopeGuard restore { [&] { ::setenv ("PATH", previousPath.toRawUTF8(), 1); previousDirectory.setAsCurrentWorkingDirectory(); } };
     ::setenv ("PATH", (bin.getFullPathName() + ":" + previousPath).toRawUTF8(), 1);
 
     openEditor();
@@ -237,29 +216,22 @@ TEST_F (ImportExport, ThePlatformsOwnDialogIsAskedThroughZenity)
     EXPECT_TRUE (TestSupport::runMessagesUntil ([&] { return answers == 3; }));
     EXPECT_EQ (contentOf (exported), presetFileOfCurrentState());
     EXPECT_TRUE (arguments().contains ("--title=Export Preset"));
+    EXPECT_TRUE (arguments().contains ("--file-filter=*.ondpreset"));
     EXPECT_TRUE (arguments().contains ("--save"));
     EXPECT_TRUE (arguments().contains ("--confirm-overwrite"));
 
     // The same name again: the file with the extension added exists, and an alert asks first.
     turn (3, 0.9f);
     click (view().panel.exportButton);
-    EXPECT_TRUE (TestSupport::runMessagesUntil ([&] { return answers == 4; }));
+    ASSERT_TRUE (TestSupport::runMessagesUntil ([&] { return answers == 4; }));
     auto* alert = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent());
-    EXPECT_NE (alert, nullptr);
+    ASSERT_NE (alert, nullptr);
 
-    if (alert != nullptr)
-    {
-        for (auto* child : alert->getChildren())
-            if (auto* button = dynamic_cast<juce::Button*> (child); button != nullptr && button->getButtonText() == "Replace")
-                button->triggerClick();
+    for (auto* child : alert->getChildren())
+        if (auto* button = dynamic_cast<juce::Button*> (child); button != nullptr && button->getButtonText() == "Replace")
+            button->triggerClick();
 
-        EXPECT_TRUE (TestSupport::runMessagesUntil ([&] { return answers == 5; }));
-        EXPECT_EQ (contentOf (exported), presetFileOfCurrentState());
-    }
-
-    editor.reset();
-    ::setenv ("PATH", previousPath.toRawUTF8(), 1);
-    previousDirectory.setAsCurrentWorkingDirectory();
+    EXPECT_TRUE (TestSupport::runMessagesUntil ([&] { return contentOf (exported) == presetFileOfCurrentState(); }));
 }
 
 TEST_F (ImportExport, PresetMessagesRescanTheUserFolderOrApplyAPreset)

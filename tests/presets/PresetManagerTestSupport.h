@@ -70,11 +70,7 @@ namespace PresetManagerTest
         /** Lets the editor go as a host does: the processor is told first. */
         struct CloseAsHostDoes
         {
-            void operator() (OndrellaAudioProcessorEditor* e) const
-            {
-                e->getAudioProcessor()->editorBeingDeleted (e);
-                delete e;
-            }
+            void operator() (OndrellaAudioProcessorEditor* e) const    { e->getAudioProcessor()->editorBeingDeleted (e); delete e; }
         };
 
         void SetUp() override
@@ -185,12 +181,7 @@ namespace PresetManagerTest
             return PresetFileHeader::makePresetFile (blob);
         }
 
-        static juce::MemoryBlock contentOf (const juce::File& file)
-        {
-            juce::MemoryBlock content;
-            file.loadFileAsData (content);
-            return content;
-        }
+        static juce::MemoryBlock contentOf (const juce::File& file)    { juce::MemoryBlock m; file.loadFileAsData (m); return m; }
 
         /** Sets a parameter as a control of the editor would. */
         void turn (int parameter, float value)
