@@ -1,5 +1,5 @@
-// Opening and closing the browser, listing folders and presets, loading by click and by arrow,
-// and the preset bar following the current preset.
+// Opening and closing the browser over the plug-in's editor, listing folders and presets, loading
+// by click and by arrow, and the preset bar following the current preset and the editor's layouts.
 #include "PresetManagerTestSupport.h"
 
 using namespace PresetManagerTest;
@@ -141,6 +141,7 @@ TEST_F (Browser, TheBarFollowsThePresetsArrowsStepThroughAndTheStatesTheHostRest
         expectShown (i);
     }
 
+    // A restored state names its preset by hash codes; one no longer stored keeps the old name, drawn as not stored.
     const auto restore = [this] (const juce::String& folder, const juce::String& preset)
     {
         juce::MemoryOutputStream state;
