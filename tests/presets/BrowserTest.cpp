@@ -1,13 +1,16 @@
-// Opening and closing the browser, listing folders and presets, loading by click and by arrow,
-// and the preset bar following the current preset.
+// Opening and closing the browser over the plug-in's editor, listing folders and presets, loading
+// by click and by arrow, and the preset bar following the current preset and the editor's layouts.
 #include "PresetManagerTestSupport.h"
 
 using namespace PresetManagerTest;
 
 class Browser  : public Fixture {};
 
-TEST_F (Browser, TheBarOpensItAndThePlateOrTheMarginClosesIt)
+TEST_F (Browser, TheBarOpensItThePlateClosesItAndBothFollowEveryHostResize)
 {
+    for (int i = 0; i < 14; ++i)
+        writePreset (userPresetsFolder().getChildFile ("Take " + juce::String (i + 1) + ".ondpreset"), {});
+
     openEditor();
     auto& bar = view().presetBar;
     EXPECT_EQ (bar.getCurrentPreset().name, "ONDRELLA");
@@ -26,22 +29,35 @@ TEST_F (Browser, TheBarOpensItAndThePlateOrTheMarginClosesIt)
     click (bar);
     click (*editor, { 80, 55 });    // the bar lies under the plate now
     EXPECT_FALSE (browserIsOpen());
-}
 
-TEST_F (Browser, ThePlateCoversTheWholeEditorAfterEveryHostResize)
-{
-    openEditor();
-    click (view().presetBar);
+    // Sixteen presets are more than the list shows: it is as tall as its rows and scrolls.
+    click (bar);
+    clickRow (view().folderList, userFolder);
+    clickRow (view().presetList, 2);
+    saveArtefact ("browser-open");
+    EXPECT_EQ (view().presetList.getHeight(), 16 * 24);
+    EXPECT_TRUE (view().presetScroller.getVerticalScrollBar().isVisible());
+    EXPECT_FALSE (view().folderScroller.getVerticalScrollBar().isVisible());
+    EXPECT_NEAR (editor->createComponentSnapshot ({ 0, 0, 4, 4 }).getPixelAt (2, 2).getPerceivedBrightness(),
+                 juce::Colour (0xffd9d9c4).overlaidWith (juce::Colour (0x99000000)).getPerceivedBrightness(), 0.01f);   // the deck, dimmed
 
-    for (auto size : { juce::Point<int> (900, 420), juce::Point<int> (600, 250), juce::Point<int> (1000, 300) })
+    // The bar lies on the tape's label in the full layout, on a line of its own in the compact one.
+    const std::tuple<int, int, juce::Rectangle<int>, float> layouts[] { { 900, 420, { 194, 109, 154, 16 }, 18.0f },
+                                                                        { 600, 250, { 66, 64, 200, 25 }, 30.0f },
+                                                                        { 1000, 300, { 244, 49, 154, 16 }, 18.0f } };
+    for (const auto& [width, height, bounds, fontHeight] : layouts)
     {
-        editor->setSize (size.x, size.y);
+        editor->setSize (width, height);
         EXPECT_EQ (view().background.getBounds(), editor->getLocalBounds());
+        EXPECT_EQ (bar.getBounds(), bounds);
+        EXPECT_EQ (bar.getFont().getHeight(), fontHeight);
     }
 
     // A point the plate did not reach at first is the plate's now: no control under it takes the click.
     click (*editor, { 990, 290 });
     EXPECT_FALSE (browserIsOpen());
+    click (bar);
+    EXPECT_TRUE (browserIsOpen());
 }
 
 TEST_F (Browser, FoldersAndPresetsAreListedAndAClickLoadsAPreset)
@@ -63,7 +79,6 @@ TEST_F (Browser, FoldersAndPresetsAreListedAndAClickLoadsAPreset)
     EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());   // ONDRELLA is still current
 
     clickRow (presets, 1);
-    pump();   // the processor's change message
     expectParameters ({ 0.5f });
     EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Other");
     EXPECT_TRUE (presets.getItem (1)->isSelected());
@@ -80,24 +95,27 @@ TEST_F (Browser, FoldersAndPresetsAreListedAndAClickLoadsAPreset)
     ASSERT_TRUE (factoryRoot().getChildFile ("00_Factory Presets/02_Warm.ondpreset").deleteFile());
     clickRow (folders, factoryFolder);
     clickRow (presets, 1);
-    pump();
     expectParameters ({ 0.3f });
     EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Dusty");
 }
 
-TEST_F (Browser, ArrowsStepThroughEveryFolderAndLoadEachPreset)
+TEST_F (Browser, TheBarFollowsThePresetsArrowsStepThroughAndTheStatesTheHostRestores)
 {
-    auto style = TestEditor::editorStyle();
+    openEditor();
+
+    // The editor's bar has no arrows. A bar with arrows over the same editor and store steps
+    // through the presets, and the editor's own bar and browser follow the processor's broadcasts.
+    auto style = OndrellaAudioProcessorEditor::makePresetBarStyle();
     style.showArrows = true;
-    style.leftArrowNormal = style.rightArrowNormal = juce::Image (juce::Image::ARGB, 16, 16, true);
-    openEditor (style);
-    auto& bar = view().presetBar;
+    PresetManagerController arrowed (editor.get(), &store(), style);
+    auto& bar = arrowed.view.presetBar;
+    editor->addAndMakeVisible (bar);
+    bar.setBounds (view().presetBar.getBounds());
 
     const std::pair<const char*, float> presets[] { { "ONDRELLA", 0.1f }, { "Warm", 0.2f }, { "Dusty", 0.3f }, { "Mine", 0.4f }, { "Other", 0.5f } };
     const auto expectShown = [&] (size_t i)
     {
-        pump();
-        EXPECT_EQ (bar.getCurrentPreset().name, presets[i].first);
+        EXPECT_EQ (view().presetBar.getCurrentPreset().name, presets[i].first);
         expectParameters ({ presets[i].second });
         EXPECT_EQ (view().getDisplayedFolder(), store().currentPreset.folder);
         EXPECT_EQ (bar.leftArrow.isButtonEnabled(), i > 0);
@@ -115,26 +133,23 @@ TEST_F (Browser, ArrowsStepThroughEveryFolderAndLoadEachPreset)
     click (bar.rightArrow);   // disabled: nothing
     expectShown (4);
     EXPECT_FALSE (browserIsOpen());
+    EXPECT_FALSE (arrowed.view.isBrowserOpen());
 
     for (size_t i = 4; i-- > 0;)
     {
         click (bar.leftArrow);
         expectShown (i);
     }
-}
 
-TEST_F (Browser, TheBarFollowsTheCurrentPresetWhenTheHostRestoresAState)
-{
-    openEditor();
+    // A restored state names its preset by hash codes; one no longer stored keeps the old name, drawn as not stored.
     const auto restore = [this] (const juce::String& folder, const juce::String& preset)
     {
-        auto state = makeBlob ({ 0.6f });
-        juce::MemoryOutputStream out (state, true);
-        out.writeInt (folder.hashCode());
-        out.writeInt (preset.hashCode());
-        out.flush();
-        processor->setStateInformation (state.getData(), (int) state.getSize());
-        pump();
+        juce::MemoryOutputStream state;
+        state << makeBlob ({ 0.6f });
+        state.writeInt (folder.hashCode());
+        state.writeInt (preset.hashCode());
+        processor->setStateInformation (state.getData(), (int) state.getDataSize());
+        deliverMessages();
     };
 
     restore ("User Presets", "Mine");
@@ -146,16 +161,4 @@ TEST_F (Browser, TheBarFollowsTheCurrentPresetWhenTheHostRestoresAState)
     EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Mine");
     EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0x80000000));
     EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());
-}
-
-TEST_F (Browser, RendersTheOpenBrowser)
-{
-    for (int i = 0; i < 14; ++i)
-        writePreset (userPresetsFolder().getChildFile ("Take " + juce::String (i + 1) + ".ondpreset"), {});
-
-    openEditor();
-    click (view().presetBar);
-    clickRow (view().folderList, userFolder);
-    clickRow (view().presetList, 2);
-    saveArtefact ("browser-open");
 }

@@ -5,6 +5,7 @@
 #include "editor/OndrellaAudioProcessorEditor.h"
 #include "presets/PresetManagerController.h"
 #include "tests/support/Artefacts.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/PeerMouse.h"
 
 #include <functional>
@@ -53,59 +54,10 @@ namespace PresetManagerTest
         DialogScript& script;
     };
 
-    /** Stands in for the plug-in's editor: the preset manager's provider and parent, laid out as the
-        editor lays out the bar and the browser.
-    */
-    class TestEditor  : public juce::Component,
-                        public PresetManagerController::PresetDataProvider,
-                        private juce::ChangeListener
-    {
-    public:
-        TestEditor (OndrellaAudioProcessor& p, const PresetBarStyle& style)
-            : processor (p), presetManager (this, &p.presetStore, style)
-        {
-            processor.addChangeListener (this);
-            presetManager.currentPresetChanged();
-            addAndMakeVisible (presetManager.view.presetBar);
-            setSize (667, 300);
-        }
-
-        ~TestEditor() override    { processor.removeChangeListener (this); }
-
-        static PresetBarStyle editorStyle()    { return OndrellaAudioProcessorEditor::makePresetBarStyle(); }
-
-        std::unique_ptr<juce::MemoryBlock> getPresetData() override
-        {
-            auto block = std::make_unique<juce::MemoryBlock>();
-            processor.writeState (*block, true);
-            return block;
-        }
-
-        void setPresetData (const void* data, int size) override   { processor.readState (data, size, true); }
-        juce::Component* getOwnerComponent() override               { return this; }
-        juce::Component* getParentComponent() override              { return this; }
-
-        void paint (juce::Graphics& g) override                     { g.fillAll (juce::Colour (0xffd9d9c4)); }
-
-        void resized() override
-        {
-            // The browser in its window as the editor's full or compact layout places it, the bar on the tape's label.
-            const auto full = getWidth() >= 667 && getHeight() >= 300;
-            presetManager.view.setBounds (100, full ? 3 : 0, 370, full ? 270 : 200);
-            presetManager.view.presetBar.setFontHeight (full ? 18.0f : 30.0f);
-            presetManager.view.presetBar.setBounds (78, 49, 154, 16);
-        }
-
-        OndrellaAudioProcessor& processor;
-        PresetManagerController presetManager;
-
-    private:
-        void changeListenerCallback (juce::ChangeBroadcaster*) override    { presetManager.currentPresetChanged(); }
-    };
-
     //==============================================================================
-    /** A processor over a factory folder and a user folder on disk, and its editor in a real window
-        that takes clicks through its peer, so hit-testing and stacking order are the framework's own.
+    /** A processor over a factory folder and a user folder on disk, and its own editor in a real
+        window that takes clicks through its peer, so hit-testing and stacking order are the
+        framework's own. Every action returns once the messages it set off have arrived.
 
         Folders: 0 "Factory Presets" (ONDRELLA, Warm), 1 "Vintage" (Dusty), 2 "User Presets" (Mine, Other).
         Each preset's first parameter tells it apart; the rest are 0.5.
@@ -114,6 +66,12 @@ namespace PresetManagerTest
     {
     protected:
         static constexpr int factoryFolder = 0, vintageFolder = 1, userFolder = 2;
+
+        /** Lets the editor go as a host does: the processor is told first. */
+        struct CloseAsHostDoes
+        {
+            void operator() (OndrellaAudioProcessorEditor* e) const    { e->getAudioProcessor()->editorBeingDeleted (e); delete e; }
+        };
 
         void SetUp() override
         {
@@ -132,31 +90,39 @@ namespace PresetManagerTest
             SandboxedTest::TearDown();
         }
 
-        void openEditor (const PresetBarStyle& style = TestEditor::editorStyle(), bool scriptedDialogs = true)
+        /** A new processor, and its editor as the processor makes it, asking the scripted dialogs,
+            in a window on the desktop.
+        */
+        void openEditor()
         {
+            editor.reset();
             processor = std::make_unique<OndrellaAudioProcessor>();
-            editor = std::make_unique<TestEditor> (*processor, style);
+            editor.reset (dynamic_cast<OndrellaAudioProcessorEditor*> (processor->createEditorIfNeeded()));
+            ASSERT_NE (editor, nullptr);
 
-            if (scriptedDialogs)
-                manager().setFileDialogsForTesting (std::make_unique<ScriptedDialogs> (dialogs));
+            manager().setFileDialogsForTesting (std::make_unique<ScriptedDialogs> (dialogs));
 
-            editor->addToDesktop (0);
+            // A bare X server tells a window mapped under the pointer where the real pointer is, and
+            // the framework takes that as a mouse event. The window goes in one corner of the
+            // screen and the pointer in the other, so only the test's own events move the mouse.
+            auto& desktop = juce::Desktop::getInstance();
+            const auto screen = desktop.getDisplays().getPrimaryDisplay()->totalArea;
+            desktop.setMousePosition (screen.getBottomRight() - juce::Point<int> (1, 1));
+            editor->setTopLeftPosition (screen.getPosition());
+            editor->addToDesktop (juce::ComponentPeer::windowHasTitleBar);
             editor->setVisible (true);
-            pump();
+            deliverMessages();
         }
 
         PresetManagerController& manager()    { return editor->presetManager; }
         PresetManagerView& view()              { return editor->presetManager.view; }
         PresetStore& store()                   { return processor->presetStore; }
 
-        /** Lets asynchronous messages (change broadcasts, text field notices, timers) arrive. */
-        static void pump (int milliseconds = 30)
-        {
-            juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
-        }
+        /** Delivers the messages posted so far: change broadcasts, text field notices. */
+        static void deliverMessages()    { ASSERT_TRUE (TestSupport::deliverPendingMessages()); }
 
-        /** A press and a release at a point of a component, delivered to the window, and a moment
-            for what the click set off, as between a user's clicks.
+        /** A press and a release at a point of a component, delivered to the window, and the
+            messages the click set off.
         */
         void click (juce::Component& target, juce::Point<int> local)
         {
@@ -164,7 +130,7 @@ namespace PresetManagerTest
             const auto at = editor->getLocalPoint (&target, local).toFloat();
             mouse.send (*editor, at, juce::ModifierKeys (juce::ModifierKeys::leftButtonModifier));
             mouse.send (*editor, at, juce::ModifierKeys());
-            pump (10);
+            deliverMessages();
         }
 
         void click (juce::Component& target)    { click (target, target.getLocalBounds().getCentre()); }
@@ -177,16 +143,13 @@ namespace PresetManagerTest
         void type (juce::Component& target, const juce::String& text)
         {
             for (auto c : text)
-            {
-                target.keyPressed (juce::KeyPress ((int) c, {}, c));
-                pump (10);
-            }
+                pressKey (target, juce::KeyPress ((int) c, {}, c));
         }
 
         void pressKey (juce::Component& target, const juce::KeyPress& key)
         {
             target.keyPressed (key);
-            pump();
+            deliverMessages();
         }
 
         bool browserIsOpen()    { return view().getParentComponent() == editor.get(); }
@@ -218,12 +181,7 @@ namespace PresetManagerTest
             return PresetFileHeader::makePresetFile (blob);
         }
 
-        static juce::MemoryBlock contentOf (const juce::File& file)
-        {
-            juce::MemoryBlock content;
-            file.loadFileAsData (content);
-            return content;
-        }
+        static juce::MemoryBlock contentOf (const juce::File& file)    { juce::MemoryBlock m; file.loadFileAsData (m); return m; }
 
         /** Sets a parameter as a control of the editor would. */
         void turn (int parameter, float value)
@@ -241,7 +199,7 @@ namespace PresetManagerTest
         }
 
         std::unique_ptr<OndrellaAudioProcessor> processor;
-        std::unique_ptr<TestEditor> editor;
+        std::unique_ptr<OndrellaAudioProcessorEditor, CloseAsHostDoes> editor;
         DialogScript dialogs;
         juce::File mine, other;
 
