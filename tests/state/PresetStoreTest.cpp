@@ -90,35 +90,48 @@ TEST_F (PresetStoreTest, ListingsAreSortedIgnoringCaseAndNeverDependOnTheFileSys
 }
 
 //==============================================================================
-TEST_F (PresetStoreTest, ScanTakesOnlySmallRegularValidFiles)
+TEST_F (PresetStoreTest, ScanTakesOnlySmallRegularValidFilesAndLinksToThem)
 {
     const auto folder = factoryRoot().getChildFile ("01_Set");
     const auto good = writePreset (folder.getChildFile ("01_Good.ondpreset"), { 0.1f });
     writeFile (folder.getChildFile ("02_Short.ondpreset"), juce::MemoryBlock (50, true));
     writeFile (folder.getChildFile ("03_Raw.ondpreset"), makeBlob ({}));
     writePreset (folder.getChildFile ("04_Other.txt"), {});
-    ASSERT_TRUE (folder.getChildFile ("05_Folder.ondpreset").createDirectory().wasOk());
+    const auto directory = folder.getChildFile ("05_Folder.ondpreset");
+    ASSERT_TRUE (directory.createDirectory().wasOk());
 
-    // A link, even to a good preset; a pipe, which would block a reader; a file too big to be a preset
-    // although its header is consistent.
-    ASSERT_TRUE (good.createSymbolicLink (folder.getChildFile ("06_Link.ondpreset"), true));
-    ASSERT_EQ (::mkfifo (folder.getChildFile ("07_Pipe.ondpreset").getFullPathName().toRawUTF8(), 0644), 0);
+    // A pipe, which would block a reader; a file too big to be a preset although its header is consistent.
+    const auto pipe = folder.getChildFile ("07_Pipe.ondpreset");
+    ASSERT_EQ (::mkfifo (pipe.getFullPathName().toRawUTF8(), 0644), 0);
 
     juce::MemoryBlock big (AppDataFolders::maximumFileSize + 1 - (juce::int64) PresetFileHeader::headerSize, true);
-    writeFile (folder.getChildFile ("08_Big.ondpreset"), PresetFileHeader::makePresetFile (big));
+    const auto bigFile = writeFile (folder.getChildFile ("08_Big.ondpreset"), PresetFileHeader::makePresetFile (big));
     juce::MemoryBlock largest (AppDataFolders::maximumFileSize - (juce::int64) PresetFileHeader::headerSize, true);
     writeFile (folder.getChildFile ("09_Largest.ondpreset"), PresetFileHeader::makePresetFile (largest));
 
+    // A link is what it points at: a preset kept elsewhere is listed; a pipe, a folder, a big file,
+    // a device or nothing at all is not, and none of them blocks the scan.
+    const auto elsewhere = writePreset (sandbox.getChildFile ("elsewhere.ondpreset"), { 0.6f });
+    const std::pair<const char*, juce::File> links[] { { "06_Link", elsewhere }, { "10_ToPipe", pipe }, { "11_ToFolder", directory },
+                                                       { "12_ToBig", bigFile }, { "13_ToDevice", juce::File ("/dev/zero") },
+                                                       { "14_Dangling", sandbox.getChildFile ("gone.ondpreset") } };
+    for (const auto& [name, target] : links)
+        ASSERT_TRUE (target.createSymbolicLink (folder.getChildFile (juce::String (name) + ".ondpreset"), false)) << name;
+
     PresetStore store;
     ASSERT_EQ (store.folders.size(), 2);
-    EXPECT_EQ (names (store.folders[0]), juce::StringArray ("Good", "Raw", "Largest"));
+    EXPECT_EQ (names (store.folders[0]), juce::StringArray ("Good", "Raw", "Link", "Largest"));
     EXPECT_EQ (store.folders[0].name, "Set");
     EXPECT_FALSE (store.folders[0].writable);
     EXPECT_EQ (store.folders[0].entries[0].path, good.getFullPathName());
 
-    EXPECT_EQ (store.appDataFolders.loadFile (folder.getChildFile ("06_Link.ondpreset").getFullPathName()), nullptr);
-    EXPECT_EQ (store.appDataFolders.loadFile (folder.getChildFile ("07_Pipe.ondpreset").getFullPathName()), nullptr);
-    EXPECT_EQ (store.appDataFolders.loadFile (folder.getChildFile ("08_Big.ondpreset").getFullPathName()), nullptr);
+    const auto linked = store.loadPresetData (0, 2);
+    ASSERT_NE (linked, nullptr);
+    EXPECT_EQ (*linked, contentOf (elsewhere));
+
+    for (const auto& file : { pipe, folder.getChildFile ("10_ToPipe.ondpreset"), bigFile })
+        EXPECT_EQ (store.appDataFolders.loadFile (file.getFullPathName()), nullptr) << file.getFileName();
+
     EXPECT_EQ (store.appDataFolders.loadFile (""), nullptr);   // the user folder itself
 }
 
