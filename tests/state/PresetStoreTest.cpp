@@ -4,7 +4,6 @@
 #include "processor/PresetStore.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 class PresetStoreTest  : public SandboxedTest
 {
@@ -274,10 +273,15 @@ TEST_F (PresetStoreTest, SaveRefusesFactoryFoldersAndBadIndices)
     EXPECT_FALSE (userPresetsFolder().exists());
 }
 
-TEST_F (PresetStoreTest, NamesThatCouldLeaveTheUserFolderAreRefused)
+TEST_F (PresetStoreTest, NamesThatCouldLeaveTheUserFolderOrNotFitTheFileSystemAreRefused)
 {
     PresetStore store;
     const auto user = userFolderIndex (store);
+
+    // Counted in bytes of UTF-8, where e acute takes two: with ".ondpreset" the longest file name there can be.
+    const auto longest = juce::String::repeatedString (juce::CharPointer_UTF8 ("\xc3\xa9"), 122) + "x";
+    ASSERT_EQ (longest.getNumBytesAsUTF8(), 245u);
+    ASSERT_TRUE (store.savePresetToFolder (makeBlob ({}), longest, user));
     ASSERT_TRUE (store.savePresetToFolder (makeBlob ({}), "Keep", user));
 
     // Files a path-like name would reach, each holding something to lose.
@@ -290,7 +294,7 @@ TEST_F (PresetStoreTest, NamesThatCouldLeaveTheUserFolderAreRefused)
 
     for (auto name : { juce::String(), juce::String ("../x"), absolute, juce::String ("~/y"), juce::String ("a/b"),
                        juce::String ("a\\b"), juce::String ("."), juce::String (".."), juce::String (".hidden"),
-                       juce::String ("tab\there"), juce::String ("line\nbreak"), juce::String ("del\x7f") })
+                       juce::String ("tab\there"), juce::String ("line\nbreak"), juce::String ("del\x7f"), longest + "x" })
     {
         EXPECT_FALSE (PresetStore::isAcceptablePresetName (name)) << name;
         EXPECT_FALSE (store.savePresetToFolder (makeBlob ({ 0.9f }), name, user)) << name;
@@ -301,57 +305,36 @@ TEST_F (PresetStoreTest, NamesThatCouldLeaveTheUserFolderAreRefused)
                          sandbox.getChildFile ("abs.ondpreset"), userPresetsFolder().getChildFile ("a/b.ondpreset") })
         EXPECT_EQ (contentOf (target), victim) << target.getFullPathName();
 
-    EXPECT_EQ (userPresetsFolder().findChildFiles (juce::File::findFiles, false, "*").size(), 1);
+    EXPECT_EQ (userPresetsFolder().findChildFiles (juce::File::findFiles, false, "*").size(), 2);
 
     for (auto name : { "Tape", "My Tape 2", "Kassette (alt)", "x~y", "Ünïcode ✓", "a.b" })
         EXPECT_TRUE (PresetStore::isAcceptablePresetName (juce::String (juce::CharPointer_UTF8 (name)))) << name;
 }
 
-TEST_F (PresetStoreTest, FailedSaveIsReportedAndLosesNothing)
+TEST_F (PresetStoreTest, FailedSaveSaysWhyAndChangesNothing)
 {
-    PresetStore store;
-    const auto user = userFolderIndex (store);
-
-    // The user presets path is a plain file: nothing can be written below it.
-    writeFile (userPresetsFolder(), juce::MemoryBlock ("not a folder", 12));
-    EXPECT_FALSE (store.savePresetToFolder (makeBlob ({}), "Tape", user));
-    EXPECT_EQ (contentOf (userPresetsFolder()), juce::MemoryBlock ("not a folder", 12));
-    EXPECT_FALSE (store.currentPreset.valid);
-    ASSERT_TRUE (userPresetsFolder().deleteFile());
-
-    // The old file stays when its replacement cannot be written (here its temporary name is too long).
-    const auto longName = juce::String::repeatedString ("x", 240);
-    const auto old = writePreset (userPresetsFolder().getChildFile (longName + ".ondpreset"), { 0.1f });
-    ASSERT_TRUE (store.savePresetToFolder (makeBlob ({ 0.5f }), "Other", user));
-    ASSERT_TRUE (store.scanFolder (user));
-    ASSERT_EQ (store.folders[user].entries.size(), 2);
-
-    EXPECT_FALSE (store.savePresetToFolder (makeBlob ({ 0.9f }), longName, user));
-    EXPECT_EQ (valuesIn (old)[0], 0.1f);
-    EXPECT_EQ (store.currentPreset.name, "Other");
-
-    // A folder standing where the file would go.
-    ASSERT_TRUE (userPresetsFolder().getChildFile ("Dir.ondpreset/inside").create().wasOk());
-    EXPECT_FALSE (store.savePresetToFolder (makeBlob ({}), "Dir", user));
-    EXPECT_TRUE (userPresetsFolder().getChildFile ("Dir.ondpreset/inside").existsAsFile());
-}
-
-TEST_F (PresetStoreTest, UnwritableUserFolderIsReported)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permission bits do not bind root";
-
     PresetStore store;
     const auto user = userFolderIndex (store);
     ASSERT_TRUE (store.savePresetToFolder (makeBlob ({ 0.1f }), "Tape", user));
-    ASSERT_TRUE (userPresetsFolder().setReadOnly (true));
 
-    EXPECT_FALSE (store.savePresetToFolder (makeBlob ({ 0.9f }), "Tape", user));
-    EXPECT_FALSE (store.savePresetToFolder (makeBlob ({ 0.9f }), "New", user));
-    userPresetsFolder().setReadOnly (false);
+    // A plain file where the user presets folder should be: nothing can be written below it, even by root.
+    ASSERT_TRUE (userPresetsFolder().deleteRecursively());
+    writeFile (userPresetsFolder(), juce::MemoryBlock ("not a folder", 12));
 
-    EXPECT_EQ (valuesIn (userPresetsFolder().getChildFile ("Tape.ondpreset"))[0], 0.1f);
-    EXPECT_FALSE (userPresetsFolder().getChildFile ("New.ondpreset").exists());
+    testing::internal::CaptureStdout();
+    const auto result = store.savePresetToFolder (makeBlob ({ 0.9f }), "New", user);
+    EXPECT_EQ (testing::internal::GetCapturedStdout(), "Invalid path (pathname is file)\n");
+    EXPECT_EQ (result.getErrorMessage(), "folder cannot be created");
+    EXPECT_EQ (contentOf (userPresetsFolder()), juce::MemoryBlock ("not a folder", 12));
+    EXPECT_EQ (store.currentPreset.name, "Tape");
+    EXPECT_EQ (names (store.folders[user]), juce::StringArray ("Tape"));
+    ASSERT_TRUE (userPresetsFolder().deleteFile());
+
+    // A folder standing where the file would go.
+    ASSERT_TRUE (userPresetsFolder().getChildFile ("Dir.ondpreset/inside").create().wasOk());
+    EXPECT_EQ (store.savePresetToFolder (makeBlob ({}), "Dir", user).getErrorMessage(), "a folder has that name");
+    EXPECT_TRUE (userPresetsFolder().getChildFile ("Dir.ondpreset/inside").existsAsFile());
+    EXPECT_EQ (store.currentPreset.name, "Tape");
 }
 
 TEST_F (PresetStoreTest, TheFileJustSavedIsCurrentWhateverItsName)
