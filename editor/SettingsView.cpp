@@ -29,7 +29,7 @@ SettingsView::SettingsView()
     flipButton.onClick = [this] { flipButtonClicked(); };
 
     addAndMakeVisible (flipButton);
-    addAndMakeVisible (valuePopup);
+    addChildComponent (valuePopup);     // shown by its fade
 }
 
 SettingsView::~SettingsView()

@@ -27,3 +27,37 @@ TEST (EditorEdges, TheBackCanBeTurnedRoundAtAnySize)
         EXPECT_FALSE (e->isSettingsOpen()) << w << " x " << h;
     }
 }
+
+TEST (EditorEdges, AFadedOutPopupIsHiddenAndLeavesWhatLiesBelowItPainted)
+{
+    OpenEditor e;
+    ASSERT_NE (e.editor, nullptr);
+
+    // At this size the HEAD QUALITY pop-up lies over the preset bar's name.
+    e->setSize (600, 240);
+    const auto before = e->createComponentSnapshot (e->getLocalBounds());
+    const auto knob = e.centreOf (e->headQualityKnob);
+    auto& popup = e->valuePopup;
+
+    e.press (knob);
+    e->timerCallback();
+    EXPECT_TRUE (popup.isVisible());
+    ASSERT_TRUE (popup.getBounds().intersects (e->presetManager.view.presetBar.getBounds()));
+
+    e.release (knob);
+    while (popup.getFadeAlpha() > 0.0f)
+        e->timerCallback();
+
+    EXPECT_FALSE (popup.isVisible());
+    const auto after = e->createComponentSnapshot (e->getLocalBounds());
+
+    for (int y = popup.getY(); y < popup.getBottom(); ++y)
+        for (int x = popup.getX(); x < popup.getRight(); ++x)
+            ASSERT_EQ (after.getPixelAt (x, y), before.getPixelAt (x, y)) << x << ", " << y;
+
+    // Pressed again, it fades in from the first step.
+    e.press (knob);
+    e->timerCallback();
+    EXPECT_TRUE (popup.isVisible());
+    e.release (knob);
+}
