@@ -61,3 +61,20 @@ TEST (EditorEdges, AFadedOutPopupIsHiddenAndLeavesWhatLiesBelowItPainted)
     EXPECT_TRUE (popup.isVisible());
     e.release (knob);
 }
+
+TEST (EditorEdges, TheHostHearsTheValueTheProcessorKept)
+{
+    OpenEditor e;
+    ASSERT_NE (e.editor, nullptr);
+    const auto mix = ParameterIndex::dryWetMix;
+
+    for (auto [given, kept] : { std::pair { 1.7f, 1.0f }, { -0.5f, 0.0f },
+                                { std::numeric_limits<float>::quiet_NaN(), parameterDefinitions[mix].normalisedDefault() } })
+    {
+        e->parameterChanged (&e->mixKnob, mix, given);
+        ASSERT_FALSE (e.host.events.empty());
+        EXPECT_EQ (e.host.events.back().value, kept) << given;
+        EXPECT_EQ (e.hostValue (mix), kept) << given;
+        EXPECT_EQ (e->valuePopup.getText(), formatValueText (parameterDefinitions[mix], parameterDefinitions[mix].toReal (kept)));
+    }
+}
