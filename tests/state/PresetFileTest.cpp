@@ -84,19 +84,6 @@ TEST_F (PresetFile, HeaderlessFormMustBeExactlySixtyFourBytes)
     EXPECT_EQ (rejected, before);
 }
 
-TEST_F (PresetFile, OnePayloadByteSetsTheFirstValueToZeroAndTheRestToDefaults)
-{
-    OndrellaAudioProcessor processor;
-    auto content = headerForm (17, 1);
-    content[16] = 0x7f;
-    ASSERT_TRUE (PresetFileHeader::extractStateBlob (content));
-    processor.readState (content.getData(), (int) content.getSize(), true);
-
-    auto expected = tableDefaults();
-    expected[0] = 0.0f;
-    EXPECT_EQ (parameterValues (processor), expected);
-}
-
 //==============================================================================
 TEST_F (PresetFile, WritingReplacesTheOldFileWhole)
 {
