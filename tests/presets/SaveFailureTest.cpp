@@ -43,11 +43,6 @@ protected:
         EXPECT_EQ (store().currentPreset.path, mine.getFullPathName());
         EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Mine");
     }
-
-    void savePicture (const juce::String& name)
-    {
-        TestSupport::saveArtefact (view().createComponentSnapshot (view().getLocalBounds(), true, 2.0f), name + ".png");
-    }
 };
 
 //==============================================================================
@@ -62,40 +57,29 @@ TEST_F (SaveFailure, SaveAsThatCannotWriteStaysOpenWithTheNameAndTheStateAndSays
     EXPECT_EQ (saveAs().nameField.getText(), "Tape");
     EXPECT_EQ (saveAs().getFailure(), "Could not save: folder cannot be created");
     expectNothingChanged();
-    savePicture ("save-as-failed");
+    TestSupport::saveArtefact (view().createComponentSnapshot (view().getLocalBounds(), true, 2.0f), "save-as-failed.png");
 
-    // Cancel closes it and frees the state; opened again, it has no failure line.
-    click (saveAs().cancelButton);
-    EXPECT_EQ (saveAs().getParentComponent(), nullptr);
-    EXPECT_FALSE (saveAs().hasPendingData());
-    click (view().panel.saveAsButton);
-    EXPECT_TRUE (saveAs().getFailure().isEmpty());
-
-    // After a failure a retry under another name, the file out of the way, still has the state to save.
-    click (saveAs().saveButton);
-    ASSERT_TRUE (saveAs().getFailure().isNotEmpty());
-    ASSERT_TRUE (userPresetsFolder().deleteFile());
-    setName ("Tape 2");
-    key (juce::KeyPress::returnKey);
-    EXPECT_EQ (saveAs().getParentComponent(), nullptr);
-    EXPECT_EQ (store().currentPreset.name, "Tape 2");
-}
-
-TEST_F (SaveFailure, NamesTooLongForTheFileSystemCannotBeSaved)
-{
-    openEditor();
-    click (view().presetBar);
-    click (view().panel.saveAsButton);
-
-    // 123 characters, 245 bytes: with ".ondpreset" the longest file name there can be.
+    // A name whose file name would be too long (124 characters, 246 bytes) cannot even be tried.
     const auto longest = juce::String::repeatedString (juce::CharPointer_UTF8 ("\xc3\xa9"), 122) + "x";
     setName (longest + "y");
     EXPECT_FALSE (saveAs().saveButton.isButtonEnabled());
     key (juce::KeyPress::returnKey);
     EXPECT_EQ (saveAs().getParentComponent(), &view());
 
+    // Cancel closes the overlay and frees the state; opened again, it has no failure line.
+    click (saveAs().cancelButton);
+    EXPECT_EQ (saveAs().getParentComponent(), nullptr);
+    EXPECT_FALSE (saveAs().hasPendingData());
+    click (view().panel.saveAsButton);
+    EXPECT_TRUE (saveAs().getFailure().isEmpty());
+
+    // A retry after a failure, once the file is out of the way, still has the state to save; 245 bytes fit.
+    click (saveAs().saveButton);
+    ASSERT_TRUE (saveAs().getFailure().isNotEmpty());
+    ASSERT_TRUE (userPresetsFolder().deleteFile());
     setName (longest);
     key (juce::KeyPress::returnKey);
+    EXPECT_EQ (saveAs().getParentComponent(), nullptr);
     EXPECT_EQ (store().currentPreset.name, longest);
 }
 
@@ -106,7 +90,7 @@ TEST_F (SaveFailure, SaveAndExportThatCannotWriteSayWhyInTheBrowserAndChangeNoth
     EXPECT_EQ (view().getFailure(), "Could not save: folder cannot be created");
     EXPECT_EQ (userPresetsFolder().getSize(), 12);
     expectNothingChanged();
-    savePicture ("browser-save-failed");
+    TestSupport::saveArtefact (view().createComponentSnapshot (view().getLocalBounds(), true, 2.0f), "browser-save-failed.png");
 
     // The next click takes the line away.
     click (view().panel.exportButton);
