@@ -242,6 +242,14 @@ TEST (ArtworkLookup, NullEmptyAndUnknownNamesGiveInvalidImages)
     EXPECT_FALSE (loadImage (nullptr).isValid());
     EXPECT_FALSE (loadImage ("").isValid());
     EXPECT_FALSE (loadImage ("no such picture").isValid());
+
+    // Below the lookup, the resource table has no entry for them, and says so with a size of 0.
+    for (const char* name : { "", static_cast<const char*> (nullptr), "knob_jpg" })
+    {
+        int size = -1;
+        EXPECT_EQ (BinaryData::getNamedResource (name, size), nullptr);
+        EXPECT_EQ (size, 0);
+    }
 }
 
 TEST (ArtworkLookup, TheSamePictureIsHandedOutAsTheSameImageData)
@@ -277,21 +285,6 @@ TEST (ResourceTable, NamesAreFoundByTheirSignedByteHash)
     ASSERT_EQ (nameHash ("wheel2x_poH"), nameHash ("wheel2x_png"));
     EXPECT_EQ (resourceData ("wheel2x_poH", collisionSize), resourceData ("wheel2x_png", size));
     EXPECT_EQ (collisionSize, size);
-}
-
-TEST (ResourceTable, EmptyNullAndUnknownNamesHaveNoEntry)
-{
-    int size = -1;
-    EXPECT_EQ (BinaryData::getNamedResource ("", size), nullptr);
-    EXPECT_EQ (size, 0);
-
-    size = -1;
-    EXPECT_EQ (BinaryData::getNamedResource (nullptr, size), nullptr);
-    EXPECT_EQ (size, 0);
-
-    size = -1;
-    EXPECT_EQ (BinaryData::getNamedResource ("knob_jpg", size), nullptr);
-    EXPECT_EQ (size, 0);
 }
 
 //==============================================================================
