@@ -15,12 +15,14 @@ void OndrellaAudioProcessorEditor::parameterChanged (EComponent*, int paramIndex
     if (! isParameterIndex (paramIndex))
         return;
 
+    // The host and the pop-up hear the value the processor kept, cleaned of anything out of range.
     processor.setParameter (paramIndex, value);
-    processor.sendParameterChange (paramIndex, value);
+    const auto kept = processor.getParameterValue (paramIndex);
+    processor.sendParameterChange (paramIndex, kept);
 
     const auto& row = parameterDefinitions[paramIndex];
     auto& popup = popupFor (paramIndex);
-    popup.setText (formatValueText (row, row.toReal (value)));
+    popup.setText (formatValueText (row, row.toReal (kept)));
     popup.repaint();
 }
 

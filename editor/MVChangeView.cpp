@@ -19,6 +19,10 @@ void MVChangeView::stepFade()
 {
     fadeAlpha = juce::jlimit (0.0f, 1.0f, fadeAlpha + (showing ? fadeStep : -fadeStep));
     setAlpha (fadeAlpha);
+
+    // Faded out it is hidden too: the framework leaves the parts of lower siblings that a visible
+    // opaque component covers unpainted, however transparent it is.
+    setVisible (fadeAlpha > 0.0f);
 }
 
 void MVChangeView::paint (juce::Graphics& g)

@@ -54,7 +54,7 @@ OndrellaAudioProcessorEditor::OndrellaAudioProcessorEditor (OndrellaAudioProcess
     addAndMakeVisible (presetManager.view.presetBar);
 
     setSize (667, 300);
-    addAndMakeVisible (valuePopup);
+    addChildComponent (valuePopup);     // shown by its fade
     startTimer (timerIntervalMs);
 }
 

@@ -29,7 +29,7 @@ SettingsView::SettingsView()
     flipButton.onClick = [this] { flipButtonClicked(); };
 
     addAndMakeVisible (flipButton);
-    addAndMakeVisible (valuePopup);
+    addChildComponent (valuePopup);     // shown by its fade
 }
 
 SettingsView::~SettingsView()
@@ -88,7 +88,10 @@ std::array<EComponent*, 8> SettingsView::getControlsInSyncOrder() noexcept
 //==============================================================================
 void SettingsView::resized()
 {
-    flipButton.setBounds (636, 5, 20, 12);
+    // Below the full size the button keeps its distance from the right edge, so the back can
+    // always be turned round.
+    const auto full = getWidth() >= 667 && getHeight() >= 300;
+    flipButton.setBounds (full ? 636 : getWidth() - 31, 5, 20, 12);
 
     for (int band = 0; band < 4; ++band)
         eqSliders[(size_t) band].setBounds (458 + 40 * band, 188, 13, 79);

@@ -46,8 +46,15 @@ void PMSaveAs::prepare (std::unique_ptr<juce::MemoryBlock> stateToSave, int targ
 {
     data = std::move (stateToSave);
     folder = targetFolder;
+    showFailure ({});
     nameField.setText (startName, true);
     updateButtons();
+}
+
+void PMSaveAs::showFailure (const juce::String& line)
+{
+    failureLine = line;
+    repaint();
 }
 
 void PMSaveAs::updateButtons()
@@ -88,10 +95,9 @@ void PMSaveAs::buttonClicked (PMSimpleButton* button)
             return;
         }
 
-        if (delegate != nullptr)
-            delegate->saveAsConfirmed (folder, name, data.get());
-
-        data.reset();
+        // After a failed save the state stays, for another try under another name.
+        if (delegate != nullptr && delegate->saveAsConfirmed (folder, name, data.get()))
+            data.reset();
     }
 
     if (button == &cancelButton)
@@ -116,14 +122,24 @@ void PMSaveAs::paint (juce::Graphics& g)
 
     g.fillAll (juce::Colour (0xaa000000));
 
+    // The box grows downwards to hold a failure line under the buttons.
+    const auto failureHeight = failureLine.isEmpty() ? 0.0f : 18.0f;
     g.setColour (juce::Colour (0xff333333));
-    g.fillRoundedRectangle (w * 0.5f - 107.0f, h * 0.5f - 28.0f, 214.0f, 78.0f, 4.0f);
+    g.fillRoundedRectangle (w * 0.5f - 107.0f, h * 0.5f - 28.0f, 214.0f, 78.0f + failureHeight, 4.0f);
 
     g.setColour (juce::Colour (0xffeeeeee));
     g.fillRoundedRectangle (field.x, field.y, 200.0f, 24.0f, 4.0f);
 
     if (captionImage.isValid())
         g.drawImage (captionImage, { field.x, field.y - 11.0f, 53.0f, 7.0f });
+
+    if (failureLine.isNotEmpty())
+    {
+        g.setColour (juce::Colour (0xffff9b8a));
+        g.setFont (pmFont (PMFace::regular, 13.0f));
+        g.drawText (failureLine, juce::Rectangle<float> (field.x, field.y + 56.0f, 200.0f, 16.0f),
+                    juce::Justification::centredLeft, true);
+    }
 }
 
 void PMSaveAs::resized()

@@ -27,8 +27,9 @@ private:
     refuse (path separators, control characters, a leading "." or "~"). Return acts as a click on an
     enabled Save, Escape as a click on Cancel.
 
-    The overlay owns the state to be saved, captured when it was opened, until it is confirmed or
-    cancelled (or the browser closes).
+    The overlay owns the state to be saved, captured when it was opened, until it is saved or
+    cancelled (or the browser closes). A save that fails keeps the overlay open, with the name and
+    the state, and a line under the buttons says why.
 */
 class PMSaveAs  : public juce::Component,
                   private PMSimpleButton::Delegate,
@@ -44,8 +45,10 @@ public:
         virtual bool presetNameExists (int folder, const juce::String& name) = 0;
         virtual void saveAsCancelled() = 0;
 
-        /** Writes the preset; the block stays the overlay's. */
-        virtual void saveAsConfirmed (int folder, const juce::String& name, juce::MemoryBlock* data) = 0;
+        /** Writes the preset; false when that failed, and the overlay stays open for another try.
+            The block stays the overlay's.
+        */
+        virtual bool saveAsConfirmed (int folder, const juce::String& name, juce::MemoryBlock* data) = 0;
     };
 
     PMSaveAs();
@@ -67,6 +70,10 @@ public:
     /** Shows Save or Overwrite, and enables Save, for the name in the field. */
     void updateButtons();
 
+    /** Shows one short line under the buttons, saying why the last save failed; empty hides it. */
+    void showFailure (const juce::String& line);
+    const juce::String& getFailure() const noexcept     { return failureLine; }
+
     void paint (juce::Graphics&) override;
     void resized() override;
 
@@ -87,6 +94,7 @@ private:
     Delegate* delegate = nullptr;
     std::unique_ptr<juce::MemoryBlock> data;
     int folder = -1;
+    juce::String failureLine;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PMSaveAs)
 };

@@ -138,13 +138,21 @@ void PresetManagerController::exportPreset()
 void PresetManagerController::exportTo (const juce::File& chosen, const juce::MemoryBlock& blob)
 {
     // The file is written whole or not at all (through a temporary file), so a failed write
-    // never costs the old one.
+    // never costs the old one; the browser says why it failed.
     const auto extension = "." + presetStore->extension;
-
-    // The dialog itself asked before a file it was given could be replaced.
-    if (chosen.getFileExtension() == extension)
+    const auto write = [this, blob] (const juce::File& target)
     {
-        PresetFileHeader::writePresetFile (chosen, blob);
+        const auto written = PresetFileHeader::writePresetFile (target, blob);
+
+        if (written.failed())
+            view.showFailure ("Could not export: " + written.getErrorMessage());
+    };
+
+    // The dialog itself asked before a file it was given could be replaced. The extension is the
+    // preset's in any letter case, and the name keeps the case the user gave it.
+    if (chosen.getFileExtension().equalsIgnoreCase (extension))
+    {
+        write (chosen);
         return;
     }
 
@@ -154,17 +162,17 @@ void PresetManagerController::exportTo (const juce::File& chosen, const juce::Me
 
     if (! target.exists())
     {
-        PresetFileHeader::writePresetFile (target, blob);
+        write (target);
         return;
     }
 
     fileDialogOpen = true;
-    fileDialogs->confirmReplace ("Export Preset", target, guarded ([this, target, blob] (bool replace)
+    fileDialogs->confirmReplace ("Export Preset", target, guarded ([this, target, write] (bool replace)
     {
         fileDialogOpen = false;
 
         if (replace)
-            PresetFileHeader::writePresetFile (target, blob);
+            write (target);
     }));
 }
 

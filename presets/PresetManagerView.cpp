@@ -41,6 +41,17 @@ PresetManagerView::PresetManagerView (PresetStore* store, juce::Component* paren
     addAndMakeVisible (folderScroller);
     addAndMakeVisible (presetScroller);
 
+    // In the captions' row, below the overlays; clicks pass through it.
+    failureLine.setFont (pmFont (PMFace::regular, 13.0f));
+    failureLine.setJustificationType (juce::Justification::centredLeft);
+    failureLine.setBorderSize ({});
+    failureLine.setColour (juce::Label::textColourId, juce::Colour (0xffff9b8a));
+    failureLine.setInterceptsMouseClicks (false, false);
+    addChildComponent (failureLine);
+
+    // Sees every click inside the browser, so the next one takes a failure line away.
+    addMouseListener (this, true);
+
     backdrop.folderCaption = pmImage (PMArt::folderCaption);
     backdrop.presetCaption = pmImage (PMArt::presetCaption);
 
@@ -60,6 +71,8 @@ PresetManagerView::PresetManagerView (PresetStore* store, juce::Component* paren
 
 PresetManagerView::~PresetManagerView()
 {
+    removeMouseListener (this);
+
     if (parentComponent != nullptr)
         parentComponent->removeComponentListener (this);
 }
@@ -188,8 +201,16 @@ void PresetManagerView::backgroundClicked()
     closeBrowser();
 }
 
+void PresetManagerView::showFailure (const juce::String& line)
+{
+    failureLine.setText (line, juce::dontSendNotification);
+    failureLine.setVisible (line.isNotEmpty());
+    repaint (failureLine.getBounds());
+}
+
 void PresetManagerView::closeBrowser()
 {
+    showFailure ({});
     saveAsDialogue.discardPendingData();
     removeChildComponent (&saveAsDialogue);
     removeChildComponent (&deleteDialogue);
@@ -301,7 +322,14 @@ void PresetManagerView::saveClicked()
     {
         // Saved over the preset's own file: its display name can differ from the file's ("Take.2" shows as "Take2").
         const auto name = current.path.isNotEmpty() ? juce::File (current.path).getFileNameWithoutExtension() : current.name;
-        presetStore->savePresetToFolder (*data, name, current.folder);
+        const auto saved = presetStore->savePresetToFolder (*data, name, current.folder);
+
+        // A failed save changed nothing, so nothing is shown again.
+        if (saved.failed())
+        {
+            showFailure ("Could not save: " + saved.getErrorMessage());
+            return;
+        }
     }
 
     // The save rescans the folder, so the rows are rebuilt to match its files again.
@@ -335,13 +363,23 @@ void PresetManagerView::saveAsCancelled()
     removeChildComponent (&saveAsDialogue);
 }
 
-void PresetManagerView::saveAsConfirmed (int folder, const juce::String& name, juce::MemoryBlock* data)
+bool PresetManagerView::saveAsConfirmed (int folder, const juce::String& name, juce::MemoryBlock* data)
 {
     if (data != nullptr)
-        presetStore->savePresetToFolder (*data, name, folder);
+    {
+        // A failed save leaves the overlay open with its name and state, the browser as it was.
+        const auto saved = presetStore->savePresetToFolder (*data, name, folder);
+
+        if (saved.failed())
+        {
+            saveAsDialogue.showFailure ("Could not save: " + saved.getErrorMessage());
+            return false;
+        }
+    }
 
     removeChildComponent (&saveAsDialogue);
     showFolder (folder);
+    return true;
 }
 
 //==============================================================================
@@ -352,9 +390,20 @@ bool PresetManagerView::hitTest (int x, int y)
     return x >= clickMargin && x < w - clickMargin && y >= clickMargin && y < h - clickMargin;
 }
 
+void PresetManagerView::mouseDown (const juce::MouseEvent&)
+{
+    showFailure ({});
+}
+
 void PresetManagerView::paint (juce::Graphics& g)
 {
-    PMBrowserBackdrop::paint (g, (float) getWidth(), (float) getHeight(), backdrop);
+    // A failure line takes the captions' place while it is shown.
+    auto pictures = backdrop;
+
+    if (failureLine.isVisible())
+        pictures.folderCaption = pictures.presetCaption = juce::Image();
+
+    PMBrowserBackdrop::paint (g, (float) getWidth(), (float) getHeight(), pictures);
 }
 
 void PresetManagerView::resized()
@@ -368,6 +417,7 @@ void PresetManagerView::resized()
     panel.setBounds (23, 20, trunc (w - 45.0), 24);
     folderScroller.setBounds (19, 71, trunc ((w - 32.0) * 0.4 - 2.0 + 10.0), trunc (h - 91.0));
     presetScroller.setBounds (trunc ((w - 32.0) * 0.4 + 39.0 - 3.0), 71, trunc ((w - 32.0) * 0.6 - 26.0), trunc (h - 91.0));
+    failureLine.setBounds (19, 53, trunc (w - 38.0), 17);
     saveAsDialogue.setBounds (getLocalBounds().reduced (overlayInset));
     deleteDialogue.setBounds (getLocalBounds().reduced (overlayInset));
 }

@@ -99,6 +99,12 @@ public:
     */
     void refreshCurrentPreset();
 
+    /** Shows one short line under the action buttons, saying why a save or an export failed. It goes
+        with the next click in the browser, or an empty line hides it at once.
+    */
+    void showFailure (const juce::String& line);
+    juce::String getFailure() const                     { return failureLine.getText(); }
+
     /** Closes the browser and any overlay, freeing state that was waiting to be saved. */
     void closeBrowser();
     bool isBrowserOpen() const noexcept                 { return parentComponent != nullptr && getParentComponent() == parentComponent; }
@@ -108,7 +114,7 @@ public:
     //==============================================================================
     bool presetNameExists (int folder, const juce::String& name) override;
     void saveAsCancelled() override;
-    void saveAsConfirmed (int folder, const juce::String& name, juce::MemoryBlock* data) override;
+    bool saveAsConfirmed (int folder, const juce::String& name, juce::MemoryBlock* data) override;
 
     void saveAsClicked() override;
     void saveClicked() override;
@@ -130,6 +136,7 @@ public:
 
     //==============================================================================
     bool hitTest (int x, int y) override;
+    void mouseDown (const juce::MouseEvent&) override;
     void paint (juce::Graphics&) override;
     void resized() override;
 
@@ -147,6 +154,7 @@ public:
     Background background;
     PMScrollableList folderScroller, presetScroller;
     PMList folderList, presetList;
+    juce::Label failureLine;
     PMPanel panel;
 
 private:

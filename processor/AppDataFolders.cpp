@@ -97,7 +97,7 @@ std::unique_ptr<juce::MemoryBlock> AppDataFolders::loadFile (const juce::String&
     const auto file = userFolder.getChildFile (path);
 
    #if JUCE_WINDOWS
-    if (! file.existsAsFile() || file.isSymbolicLink() || file.getSize() > maximumFileSize)
+    if (! file.existsAsFile() || file.getSize() > maximumFileSize)
         return {};
 
     juce::FileInputStream in (file);
@@ -113,15 +113,22 @@ std::unique_ptr<juce::MemoryBlock> AppDataFolders::loadFile (const juce::String&
 
     return block;
    #else
-    // The checks are made on the opened descriptor, so nothing can be swapped in between checking and
-    // reading: a link is refused by O_NOFOLLOW, a pipe cannot block us (O_NONBLOCK) and is refused by fstat.
-    const int fd = ::open (file.getFullPathName().toRawUTF8(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const auto fullPath = file.getFullPathName();
+    struct stat info {};
+
+    // Links are followed, as the folder listings follow them. Only a regular file is opened at all
+    // (opening a device can do things), and the checks that count are made again on the opened
+    // descriptor, so nothing swapped in between can be read: a pipe cannot block us (O_NONBLOCK)
+    // and fstat refuses it.
+    if (::stat (fullPath.toRawUTF8(), &info) != 0 || ! S_ISREG (info.st_mode))
+        return {};
+
+    const int fd = ::open (fullPath.toRawUTF8(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
 
     if (fd < 0)
         return {};
 
     std::unique_ptr<juce::MemoryBlock> block;
-    struct stat info {};
 
     if (::fstat (fd, &info) == 0 && S_ISREG (info.st_mode) && (juce::int64) info.st_size <= maximumFileSize)
     {

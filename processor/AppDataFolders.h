@@ -31,8 +31,9 @@ public:
 
     /** Reads a whole regular file. A relative path is taken below the user folder.
 
-        Links, directories, devices and pipes are refused, as is anything larger than
-        maximumFileSize (without reading it); every failure gives nullptr.
+        A symbolic link is followed to what it points at. Directories, devices and pipes are
+        refused, as is anything larger than maximumFileSize (without reading it); every failure
+        gives nullptr.
     */
     std::unique_ptr<juce::MemoryBlock> loadFile (const juce::String& path) const;
 

@@ -62,15 +62,19 @@ juce::MemoryBlock PresetFileHeader::makePresetFile (const juce::MemoryBlock& sta
     return file;
 }
 
-bool PresetFileHeader::writePresetFile (const juce::File& target, const juce::MemoryBlock& stateBlob)
+juce::Result PresetFileHeader::writePresetFile (const juce::File& target, const juce::MemoryBlock& stateBlob)
 {
     const auto folder = target.getParentDirectory();
 
-    if (! folder.isDirectory() || target.isDirectory())
-        return false;
+    if (! folder.isDirectory())
+        return juce::Result::fail ("folder not found");
 
-    // Hidden and without the preset extension, so that a scan never lists a half-written file.
-    const auto temporary = folder.getNonexistentChildFile ("." + target.getFileName() + "-saving", ".tmp", false);
+    if (target.isDirectory())
+        return juce::Result::fail ("a folder has that name");
+
+    // Hidden and without the preset extension, so that a scan never lists a half-written file; and
+    // short whatever the target is called, so that it fits wherever the target's own name does.
+    const auto temporary = folder.getNonexistentChildFile (".ondpreset-saving", ".tmp", false);
     const auto bytes = makePresetFile (stateBlob);
     bool written = false;
 
@@ -86,8 +90,17 @@ bool PresetFileHeader::writePresetFile (const juce::File& target, const juce::Me
     }
 
     if (written && temporary.getSize() == (juce::int64) bytes.getSize() && temporary.replaceFileIn (target))
-        return true;
+        return juce::Result::ok();
 
     temporary.deleteFile();
-    return false;
+
+    // The stream's own error text is the system's; the user is told in the plug-in's words.
+    if (! folder.hasWriteAccess())
+        return juce::Result::fail ("folder cannot be written");
+
+    // Without room for the file and a block to spare, the volume is as good as full.
+    if (folder.getBytesFreeOnVolume() < (juce::int64) bytes.getSize() + 4096)
+        return juce::Result::fail ("disk full");
+
+    return juce::Result::fail ("file cannot be written");
 }

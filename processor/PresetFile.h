@@ -37,7 +37,8 @@ struct PresetFileHeader
 
     /** Writes a preset file for a state blob so that the target is either replaced whole or left as it
         was: the bytes go to a hidden temporary file in the same folder, which is then moved over the
-        target. Returns false, leaving any old file untouched, when anything fails.
+        target. When anything fails, any old file is left untouched and the result says why in a few
+        words ("folder cannot be written", "disk full", ...), for a line shown to the user.
     */
-    static bool writePresetFile (const juce::File& target, const juce::MemoryBlock& stateBlob);
+    static juce::Result writePresetFile (const juce::File& target, const juce::MemoryBlock& stateBlob);
 };

@@ -65,7 +65,8 @@ juce::String PresetStore::presetDisplayName (const juce::String& fileName, bool 
 
 bool PresetStore::isAcceptablePresetName (const juce::String& name)
 {
-    if (name.isEmpty() || name.startsWithChar ('.') || name.startsWithChar ('~'))
+    if (name.isEmpty() || name.startsWithChar ('.') || name.startsWithChar ('~')
+         || name.getNumBytesAsUTF8() > (size_t) maximumNameBytes)
         return false;
 
     for (auto p = name.getCharPointer(); ! p.isEmpty();)
@@ -179,38 +180,42 @@ bool PresetStore::makeUserPresetsDirectory() const
     return true;
 }
 
-bool PresetStore::savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder)
+juce::Result PresetStore::savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder)
 {
     if (! juce::isPositiveAndBelow (folder, folders.size()) || ! folders.getReference (folder).writable)
-        return false;
+        return juce::Result::fail ("folder cannot be written");
 
     if (! isAcceptablePresetName (name))
-        return false;
+        return juce::Result::fail ("name cannot be used");
 
     const auto directory = getFolderDirectory (folder);
     const auto file = directory.getChildFile (name + "." + extension);
 
     // The name check already rules this out; the file must still never land anywhere else.
     if (file.getParentDirectory() != directory)
-        return false;
+        return juce::Result::fail ("name cannot be used");
 
-    const auto written = makeUserPresetsDirectory() && PresetFileHeader::writePresetFile (file, stateBlob);
+    if (! makeUserPresetsDirectory())
+        return juce::Result::fail ("folder cannot be created");
+
+    const auto written = PresetFileHeader::writePresetFile (file, stateBlob);
+
+    if (written.failed())
+        return written;
+
     scanFolder (folder);
-
-    if (! written)
-        return false;
 
     for (const auto& entry : folders.getReference (folder).entries)
     {
         if (entry.path == file.getFullPathName())
         {
             currentPreset = entry;
-            return true;
+            return juce::Result::ok();
         }
     }
 
     // Written but not listed (replaced behind our back): the current preset stays as the rescan left it.
-    return true;
+    return juce::Result::ok();
 }
 
 bool PresetStore::deletePresetFile (int folder, int preset)

@@ -50,9 +50,14 @@ public:
 
     /** Whether a name can be saved as a user preset. Names that are empty, contain a path separator or
         a control character, or begin with "." or "~" are refused, so that a file name made from a
-        name can never point outside the user folder.
+        name can never point outside the user folder; so are names longer than maximumNameBytes.
     */
     static bool isAcceptablePresetName (const juce::String& name);
+
+    /** The longest name, in bytes of UTF-8, whose file name (the name and ".ondpreset", 10 bytes more)
+        fits the 255 bytes file systems allow for a name.
+    */
+    static constexpr int maximumNameBytes = 255 - 10;
 
     //==============================================================================
     /** Re-reads one folder's preset files. A missing directory returns false and keeps the old entries.
@@ -72,11 +77,11 @@ public:
     /** Saves a state blob (written with parametersOnly set) as a preset in the user folder and makes
         the file just written the current preset.
 
-        The old file of the same name is replaced only once the new one is complete. Returns false,
-        leaving the folder and the current preset as they were, when the folder is not the writable one,
-        the name is not acceptable, or the file cannot be written.
+        The old file of the same name is replaced only once the new one is complete. Fails, leaving the
+        folder and the current preset as they were, when the folder is not the writable one, the name is
+        not acceptable, or the file cannot be written; the result then says why in a few words.
     */
-    bool savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder);
+    juce::Result savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder);
 
     /** Deletes a user preset's file, provided it lies in the user presets folder, and rescans that folder. */
     bool deletePresetFile (int folder, int preset);

@@ -4,7 +4,6 @@
 #include "processor/PresetStore.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 class PresetStoreTest  : public SandboxedTest
 {
@@ -90,35 +89,48 @@ TEST_F (PresetStoreTest, ListingsAreSortedIgnoringCaseAndNeverDependOnTheFileSys
 }
 
 //==============================================================================
-TEST_F (PresetStoreTest, ScanTakesOnlySmallRegularValidFiles)
+TEST_F (PresetStoreTest, ScanTakesOnlySmallRegularValidFilesAndLinksToThem)
 {
     const auto folder = factoryRoot().getChildFile ("01_Set");
     const auto good = writePreset (folder.getChildFile ("01_Good.ondpreset"), { 0.1f });
     writeFile (folder.getChildFile ("02_Short.ondpreset"), juce::MemoryBlock (50, true));
     writeFile (folder.getChildFile ("03_Raw.ondpreset"), makeBlob ({}));
     writePreset (folder.getChildFile ("04_Other.txt"), {});
-    ASSERT_TRUE (folder.getChildFile ("05_Folder.ondpreset").createDirectory().wasOk());
+    const auto directory = folder.getChildFile ("05_Folder.ondpreset");
+    ASSERT_TRUE (directory.createDirectory().wasOk());
 
-    // A link, even to a good preset; a pipe, which would block a reader; a file too big to be a preset
-    // although its header is consistent.
-    ASSERT_TRUE (good.createSymbolicLink (folder.getChildFile ("06_Link.ondpreset"), true));
-    ASSERT_EQ (::mkfifo (folder.getChildFile ("07_Pipe.ondpreset").getFullPathName().toRawUTF8(), 0644), 0);
+    // A pipe, which would block a reader; a file too big to be a preset although its header is consistent.
+    const auto pipe = folder.getChildFile ("07_Pipe.ondpreset");
+    ASSERT_EQ (::mkfifo (pipe.getFullPathName().toRawUTF8(), 0644), 0);
 
     juce::MemoryBlock big (AppDataFolders::maximumFileSize + 1 - (juce::int64) PresetFileHeader::headerSize, true);
-    writeFile (folder.getChildFile ("08_Big.ondpreset"), PresetFileHeader::makePresetFile (big));
+    const auto bigFile = writeFile (folder.getChildFile ("08_Big.ondpreset"), PresetFileHeader::makePresetFile (big));
     juce::MemoryBlock largest (AppDataFolders::maximumFileSize - (juce::int64) PresetFileHeader::headerSize, true);
     writeFile (folder.getChildFile ("09_Largest.ondpreset"), PresetFileHeader::makePresetFile (largest));
 
+    // A link is what it points at: a preset kept elsewhere is listed; a pipe, a folder, a big file,
+    // a device or nothing at all is not, and none of them blocks the scan.
+    const auto elsewhere = writePreset (sandbox.getChildFile ("elsewhere.ondpreset"), { 0.6f });
+    const std::pair<const char*, juce::File> links[] { { "06_Link", elsewhere }, { "10_ToPipe", pipe }, { "11_ToFolder", directory },
+                                                       { "12_ToBig", bigFile }, { "13_ToDevice", juce::File ("/dev/zero") },
+                                                       { "14_Dangling", sandbox.getChildFile ("gone.ondpreset") } };
+    for (const auto& [name, target] : links)
+        ASSERT_TRUE (target.createSymbolicLink (folder.getChildFile (juce::String (name) + ".ondpreset"), false)) << name;
+
     PresetStore store;
     ASSERT_EQ (store.folders.size(), 2);
-    EXPECT_EQ (names (store.folders[0]), juce::StringArray ("Good", "Raw", "Largest"));
+    EXPECT_EQ (names (store.folders[0]), juce::StringArray ("Good", "Raw", "Link", "Largest"));
     EXPECT_EQ (store.folders[0].name, "Set");
     EXPECT_FALSE (store.folders[0].writable);
     EXPECT_EQ (store.folders[0].entries[0].path, good.getFullPathName());
 
-    EXPECT_EQ (store.appDataFolders.loadFile (folder.getChildFile ("06_Link.ondpreset").getFullPathName()), nullptr);
-    EXPECT_EQ (store.appDataFolders.loadFile (folder.getChildFile ("07_Pipe.ondpreset").getFullPathName()), nullptr);
-    EXPECT_EQ (store.appDataFolders.loadFile (folder.getChildFile ("08_Big.ondpreset").getFullPathName()), nullptr);
+    const auto linked = store.loadPresetData (0, 2);
+    ASSERT_NE (linked, nullptr);
+    EXPECT_EQ (*linked, contentOf (elsewhere));
+
+    for (const auto& file : { pipe, folder.getChildFile ("10_ToPipe.ondpreset"), bigFile })
+        EXPECT_EQ (store.appDataFolders.loadFile (file.getFullPathName()), nullptr) << file.getFileName();
+
     EXPECT_EQ (store.appDataFolders.loadFile (""), nullptr);   // the user folder itself
 }
 
@@ -261,10 +273,15 @@ TEST_F (PresetStoreTest, SaveRefusesFactoryFoldersAndBadIndices)
     EXPECT_FALSE (userPresetsFolder().exists());
 }
 
-TEST_F (PresetStoreTest, NamesThatCouldLeaveTheUserFolderAreRefused)
+TEST_F (PresetStoreTest, NamesThatCouldLeaveTheUserFolderOrNotFitTheFileSystemAreRefused)
 {
     PresetStore store;
     const auto user = userFolderIndex (store);
+
+    // Counted in bytes of UTF-8, where e acute takes two: with ".ondpreset" the longest file name there can be.
+    const auto longest = juce::String::repeatedString (juce::CharPointer_UTF8 ("\xc3\xa9"), 122) + "x";
+    ASSERT_EQ (longest.getNumBytesAsUTF8(), 245u);
+    ASSERT_TRUE (store.savePresetToFolder (makeBlob ({}), longest, user));
     ASSERT_TRUE (store.savePresetToFolder (makeBlob ({}), "Keep", user));
 
     // Files a path-like name would reach, each holding something to lose.
@@ -277,7 +294,7 @@ TEST_F (PresetStoreTest, NamesThatCouldLeaveTheUserFolderAreRefused)
 
     for (auto name : { juce::String(), juce::String ("../x"), absolute, juce::String ("~/y"), juce::String ("a/b"),
                        juce::String ("a\\b"), juce::String ("."), juce::String (".."), juce::String (".hidden"),
-                       juce::String ("tab\there"), juce::String ("line\nbreak"), juce::String ("del\x7f") })
+                       juce::String ("tab\there"), juce::String ("line\nbreak"), juce::String ("del\x7f"), longest + "x" })
     {
         EXPECT_FALSE (PresetStore::isAcceptablePresetName (name)) << name;
         EXPECT_FALSE (store.savePresetToFolder (makeBlob ({ 0.9f }), name, user)) << name;
@@ -288,57 +305,29 @@ TEST_F (PresetStoreTest, NamesThatCouldLeaveTheUserFolderAreRefused)
                          sandbox.getChildFile ("abs.ondpreset"), userPresetsFolder().getChildFile ("a/b.ondpreset") })
         EXPECT_EQ (contentOf (target), victim) << target.getFullPathName();
 
-    EXPECT_EQ (userPresetsFolder().findChildFiles (juce::File::findFiles, false, "*").size(), 1);
+    EXPECT_EQ (userPresetsFolder().findChildFiles (juce::File::findFiles, false, "*").size(), 2);
 
     for (auto name : { "Tape", "My Tape 2", "Kassette (alt)", "x~y", "Ünïcode ✓", "a.b" })
         EXPECT_TRUE (PresetStore::isAcceptablePresetName (juce::String (juce::CharPointer_UTF8 (name)))) << name;
 }
 
-TEST_F (PresetStoreTest, FailedSaveIsReportedAndLosesNothing)
+TEST_F (PresetStoreTest, FailedSaveSaysWhyAndChangesNothing)
 {
-    PresetStore store;
-    const auto user = userFolderIndex (store);
-
-    // The user presets path is a plain file: nothing can be written below it.
-    writeFile (userPresetsFolder(), juce::MemoryBlock ("not a folder", 12));
-    EXPECT_FALSE (store.savePresetToFolder (makeBlob ({}), "Tape", user));
-    EXPECT_EQ (contentOf (userPresetsFolder()), juce::MemoryBlock ("not a folder", 12));
-    EXPECT_FALSE (store.currentPreset.valid);
-    ASSERT_TRUE (userPresetsFolder().deleteFile());
-
-    // The old file stays when its replacement cannot be written (here its temporary name is too long).
-    const auto longName = juce::String::repeatedString ("x", 240);
-    const auto old = writePreset (userPresetsFolder().getChildFile (longName + ".ondpreset"), { 0.1f });
-    ASSERT_TRUE (store.savePresetToFolder (makeBlob ({ 0.5f }), "Other", user));
-    ASSERT_TRUE (store.scanFolder (user));
-    ASSERT_EQ (store.folders[user].entries.size(), 2);
-
-    EXPECT_FALSE (store.savePresetToFolder (makeBlob ({ 0.9f }), longName, user));
-    EXPECT_EQ (valuesIn (old)[0], 0.1f);
-    EXPECT_EQ (store.currentPreset.name, "Other");
-
-    // A folder standing where the file would go.
-    ASSERT_TRUE (userPresetsFolder().getChildFile ("Dir.ondpreset/inside").create().wasOk());
-    EXPECT_FALSE (store.savePresetToFolder (makeBlob ({}), "Dir", user));
-    EXPECT_TRUE (userPresetsFolder().getChildFile ("Dir.ondpreset/inside").existsAsFile());
-}
-
-TEST_F (PresetStoreTest, UnwritableUserFolderIsReported)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permission bits do not bind root";
-
     PresetStore store;
     const auto user = userFolderIndex (store);
     ASSERT_TRUE (store.savePresetToFolder (makeBlob ({ 0.1f }), "Tape", user));
-    ASSERT_TRUE (userPresetsFolder().setReadOnly (true));
 
-    EXPECT_FALSE (store.savePresetToFolder (makeBlob ({ 0.9f }), "Tape", user));
-    EXPECT_FALSE (store.savePresetToFolder (makeBlob ({ 0.9f }), "New", user));
-    userPresetsFolder().setReadOnly (false);
+    // A plain file where the user presets folder should be: nothing can be written below it, even by root.
+    ASSERT_TRUE (userPresetsFolder().deleteRecursively());
+    writeFile (userPresetsFolder(), juce::MemoryBlock ("not a folder", 12));
 
-    EXPECT_EQ (valuesIn (userPresetsFolder().getChildFile ("Tape.ondpreset"))[0], 0.1f);
-    EXPECT_FALSE (userPresetsFolder().getChildFile ("New.ondpreset").exists());
+    testing::internal::CaptureStdout();
+    const auto result = store.savePresetToFolder (makeBlob ({ 0.9f }), "New", user);
+    EXPECT_EQ (testing::internal::GetCapturedStdout(), "Invalid path (pathname is file)\n");
+    EXPECT_EQ (result.getErrorMessage(), "folder cannot be created");
+    EXPECT_EQ (contentOf (userPresetsFolder()), juce::MemoryBlock ("not a folder", 12));
+    EXPECT_EQ (store.currentPreset.name, "Tape");
+    EXPECT_EQ (names (store.folders[user]), juce::StringArray ("Tape"));
 }
 
 TEST_F (PresetStoreTest, TheFileJustSavedIsCurrentWhateverItsName)
