@@ -147,6 +147,12 @@ bool PresetStore::selectPreset (int folder, int preset)
     return true;
 }
 
+void PresetStore::markCurrentPresetNotStored (const juce::String& displayName)
+{
+    currentPreset.valid = false;
+    currentPreset.name = displayName;
+}
+
 std::unique_ptr<juce::MemoryBlock> PresetStore::loadPresetData (int folder, int preset) const
 {
     if (! juce::isPositiveAndBelow (folder, folders.size())
@@ -219,10 +225,15 @@ bool PresetStore::deletePresetFile (int folder, int preset)
          || ! juce::isPositiveAndBelow (preset, folders.getReference (folder).entries.size()))
         return false;
 
-    const juce::File file (folders.getReference (folder).entries.getReference (preset).path);
+    const auto path = folders.getReference (folder).entries.getReference (preset).path;
+    const juce::File file (path);
 
     if (file.getParentDirectory() != getFolderDirectory (folder) || ! file.deleteFile())
         return false;
+
+    // The values stay, but no stored file holds them any more.
+    if (currentPreset.valid && currentPreset.path == path)
+        currentPreset.valid = false;
 
     scanFolder (folder);
     return true;

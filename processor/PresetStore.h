@@ -66,6 +66,11 @@ public:
     /** Makes an entry current; false, changing nothing, for indices out of range. */
     bool selectPreset (int folder, int preset);
 
+    /** For a state that no stored preset holds (an import, a received preset): the current preset
+        is marked not valid and takes the name it came with; the rest of its record stays.
+    */
+    void markCurrentPresetNotStored (const juce::String& displayName);
+
     /** The whole, unchecked file of an entry, or nullptr. */
     std::unique_ptr<juce::MemoryBlock> loadPresetData (int folder, int preset) const;
 
@@ -78,7 +83,9 @@ public:
     */
     bool savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder);
 
-    /** Deletes a user preset's file, provided it lies in the user presets folder, and rescans that folder. */
+    /** Deletes a user preset's file, provided it lies in the user presets folder, and rescans that
+        folder; a current preset that was that file is marked not valid.
+    */
     bool deletePresetFile (int folder, int preset);
 
     /** Whether stepping forward from the current preset reaches another one. */
