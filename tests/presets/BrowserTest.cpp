@@ -1,6 +1,9 @@
 // Opening and closing the browser, listing folders and presets, loading by click and by arrow,
 // and the preset bar following the current preset.
 #include "PresetManagerTestSupport.h"
+#include "tests/support/MessagePump.h"
+
+#include <thread>
 
 using namespace PresetManagerTest;
 
@@ -123,29 +126,45 @@ TEST_F (Browser, ArrowsStepThroughEveryFolderAndLoadEachPreset)
     }
 }
 
-TEST_F (Browser, TheBarFollowsTheCurrentPresetWhenTheHostRestoresAState)
+TEST_F (Browser, TheBarFollowsThePresetAHostRestoresFromAThreadOfItsOwn)
 {
     openEditor();
-    const auto restore = [this] (const juce::String& folder, const juce::String& preset)
+    juce::MemoryBlock state, readBack;
+    const auto restore = [&] (const juce::String& folder, const juce::String& preset)
     {
-        auto state = makeBlob ({ 0.6f });
-        juce::MemoryOutputStream out (state, true);
-        out.writeInt (folder.hashCode());
-        out.writeInt (preset.hashCode());
-        out.flush();
-        processor->setStateInformation (state.getData(), (int) state.getSize());
-        pump();
+        state = makeBlob ({ 0.6f });
+        juce::MemoryOutputStream (state, true).writeInt (folder.hashCode());
+        juce::MemoryOutputStream (state, true).writeInt (preset.hashCode());
+        readBack.reset();
+        // Hosts read the state back at once, on the same thread, to check it.
+        std::thread ([&]
+        {
+            processor->setStateInformation (state.getData(), (int) state.getSize());
+            processor->getStateInformation (readBack);
+        }).join();
     };
 
     restore ("User Presets", "Mine");
+    EXPECT_EQ (readBack, state);
+    ASSERT_TRUE (TestSupport::deliverPendingMessages());
+    EXPECT_EQ (store().currentPreset.name, "Mine");
     EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Mine");
     EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0xcc000000));
     EXPECT_EQ (view().getDisplayedFolder(), userFolder);
 
     restore ("User Presets", "Gone");
+    EXPECT_EQ (readBack, juce::MemoryBlock (state.getData(), 64));
+    ASSERT_TRUE (TestSupport::deliverPendingMessages());
     EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Mine");
     EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0x80000000));
     EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());
+
+    // A preset loaded before the message thread has taken a restore stays current, with its values.
+    restore ("Vintage", "Dusty");
+    view().listItemClicked (1, 1);
+    ASSERT_TRUE (TestSupport::deliverPendingMessages());
+    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Other");
+    expectParameters ({ 0.5f });
 }
 
 TEST_F (Browser, RendersTheOpenBrowser)
