@@ -75,8 +75,7 @@ void PresetManagerController::applyImportedBlob (const juce::MemoryBlock& blob, 
     dataProvider->setPresetData (blob.getData(), (int) blob.getSize());
 
     // The state no longer matches a stored file, but keeps the name it came with.
-    presetStore->currentPreset.valid = false;
-    presetStore->currentPreset.name = displayName;
+    presetStore->markCurrentPresetNotStored (displayName);
     view.refreshCurrentPreset();
 }
 
@@ -183,24 +182,10 @@ void PresetManagerController::deletePreset (int folder, int preset)
     if (! juce::isPositiveAndBelow (folder, presetStore->folders.size()) || ! presetStore->folders.getReference (folder).writable)
         return;
 
-    const auto entries = presetStore->folders.getReference (folder).entries;
-
-    if (juce::isPositiveAndBelow (preset, entries.size()))
-    {
-        const auto path = entries.getReference (preset).path;
-
-        if (presetStore->deletePresetFile (folder, preset))
-        {
-            auto& current = presetStore->currentPreset;
-
-            if (current.valid && current.path == path)
-                current.valid = false;
-        }
-        else
-        {
-            presetStore->scanFolder (folder);
-        }
-    }
+    // A current preset whose file went is marked not valid by the store.
+    if (juce::isPositiveAndBelow (preset, presetStore->folders.getReference (folder).entries.size())
+         && ! presetStore->deletePresetFile (folder, preset))
+        presetStore->scanFolder (folder);
 
     // Shown again whether or not the file went, so the rows always match the folder.
     view.showFolder (folder);

@@ -36,7 +36,11 @@ OndrellaAudioProcessor::OndrellaAudioProcessor()
     applyDefaultPreset();
 }
 
-OndrellaAudioProcessor::~OndrellaAudioProcessor() = default;
+OndrellaAudioProcessor::~OndrellaAudioProcessor()
+{
+    // A restore's preset still waiting for the message thread has nothing left to go to.
+    cancelPendingUpdate();
+}
 
 //==============================================================================
 const juce::String OndrellaAudioProcessor::getName() const    { return "Ondrella"; }

@@ -12,9 +12,16 @@
     It owns the sixteen host parameters (in table order), the tape engine that processBlock
     drives and the preset store; it saves and restores its state as a blob and broadcasts a
     change whenever a state has been applied.
+
+    Threads: processBlock runs on the audio thread and touches only the parameters (atomic), the
+    engine and the playing flag, never the store. Everything else runs on the message thread,
+    except that a host may construct the processor, and read or restore its state, on a thread of
+    its own. A restore there applies the values at once, but leaves the preset it names to the
+    message thread, which makes it current and broadcasts the change (see PresetStore).
 */
 class OndrellaAudioProcessor  : public juce::AudioProcessor,
-                                public juce::ChangeBroadcaster
+                                public juce::ChangeBroadcaster,
+                                private juce::AsyncUpdater
 {
 public:
     OndrellaAudioProcessor();
@@ -71,7 +78,8 @@ public:
     void writeState (juce::MemoryBlock& destination, bool parametersOnly);
 
     /** Applies a state blob: missing values take their defaults, and unless parametersOnly
-        trailing preset identity re-selects the current preset. Ends with a change broadcast.
+        trailing preset identity re-selects the current preset (off the message thread, once the
+        message thread has run). Ends with a change broadcast.
     */
     void readState (const void* data, int sizeInBytes, bool parametersOnly);
 
@@ -84,6 +92,9 @@ public:
 
 private:
     void applyDefaultPreset();
+
+    /** Makes current the preset that a restore on another thread named. */
+    void handleAsyncUpdate() override;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (OndrellaAudioProcessor)
 };

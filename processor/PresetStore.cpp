@@ -1,5 +1,8 @@
 #include "PresetStore.h"
 
+#include <juce_events/juce_events.h>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace
@@ -26,7 +29,7 @@ PresetStore::PresetStore()
         folder.name = presetDisplayName (folder.directoryName, false);
         folder.index = folders.size();
         folders.add (folder);
-        scanFolder (folder.index);
+        readFolder (folder.index);
     }
 
     // The user folder is always there, even before its directory has been made by a first save.
@@ -36,7 +39,8 @@ PresetStore::PresetStore()
     userFolder.directoryName = userFolderName;
     userFolder.index = folders.size();
     folders.add (userFolder);
-    scanFolder (userFolder.index);
+    readFolder (userFolder.index);
+    publish (false);
 }
 
 //==============================================================================
@@ -98,6 +102,17 @@ juce::File PresetStore::getFolderDirectory (int folder) const
 
 bool PresetStore::scanFolder (int folderIndex)
 {
+    jassert (isStoreThread());
+    const auto scanned = readFolder (folderIndex);
+
+    if (scanned)
+        publish (false);
+
+    return scanned;
+}
+
+bool PresetStore::readFolder (int folderIndex)
+{
     if (! juce::isPositiveAndBelow (folderIndex, folders.size()))
         return false;
 
@@ -140,12 +155,52 @@ bool PresetStore::isValidPresetFile (const juce::String& path) const
 
 bool PresetStore::selectPreset (int folder, int preset)
 {
+    jassert (isStoreThread());
+
     if (! juce::isPositiveAndBelow (folder, folders.size())
          || ! juce::isPositiveAndBelow (preset, folders.getReference (folder).entries.size()))
         return false;
 
-    currentPreset = folders.getReference (folder).entries.getReference (preset);
+    setCurrentPreset (folders.getReference (folder).entries.getReference (preset));
     return true;
+}
+
+void PresetStore::identifyCurrentPreset (int folderNameHash, int presetNameHash)
+{
+    jassert (isStoreThread());
+
+    for (const auto& folder : folders)
+    {
+        if (folder.name.hashCode() != folderNameHash)
+            continue;
+
+        // A folder of that name without such a preset lets the search go on.
+        for (const auto& entry : folder.entries)
+        {
+            if (entry.name.hashCode() == presetNameHash)
+            {
+                setCurrentPreset (entry);
+                return;
+            }
+        }
+    }
+
+    currentPreset.valid = false;
+    publish (true);
+}
+
+void PresetStore::markCurrentPresetNotStored (const juce::String& displayName)
+{
+    jassert (isStoreThread());
+    currentPreset.valid = false;
+    currentPreset.name = displayName;
+    publish (true);
+}
+
+void PresetStore::setCurrentPreset (const PresetEntry& entry)
+{
+    currentPreset = entry;
+    publish (true);
 }
 
 std::unique_ptr<juce::MemoryBlock> PresetStore::loadPresetData (int folder, int preset) const
@@ -209,7 +264,7 @@ juce::Result PresetStore::savePresetToFolder (const juce::MemoryBlock& stateBlob
     {
         if (entry.path == file.getFullPathName())
         {
-            currentPreset = entry;
+            setCurrentPreset (entry);
             return juce::Result::ok();
         }
     }
@@ -220,14 +275,21 @@ juce::Result PresetStore::savePresetToFolder (const juce::MemoryBlock& stateBlob
 
 bool PresetStore::deletePresetFile (int folder, int preset)
 {
+    jassert (isStoreThread());
+
     if (! juce::isPositiveAndBelow (folder, folders.size()) || ! folders.getReference (folder).writable
          || ! juce::isPositiveAndBelow (preset, folders.getReference (folder).entries.size()))
         return false;
 
-    const juce::File file (folders.getReference (folder).entries.getReference (preset).path);
+    const auto path = folders.getReference (folder).entries.getReference (preset).path;
+    const juce::File file (path);
 
     if (file.getParentDirectory() != getFolderDirectory (folder) || ! file.deleteFile())
         return false;
+
+    // The values stay, but no stored file holds them any more.
+    if (currentPreset.valid && currentPreset.path == path)
+        currentPreset.valid = false;
 
     scanFolder (folder);
     return true;
@@ -256,6 +318,7 @@ bool PresetStore::hasNextPreset() const
 
 bool PresetStore::chooseDefaultPreset()
 {
+    // Part of the processor's construction, so it may run on any thread.
     for (const auto& folder : folders)
     {
         if (folder.name != factoryFolderName)
@@ -266,6 +329,7 @@ bool PresetStore::chooseDefaultPreset()
             if (entry.name == defaultPresetName)
             {
                 currentPreset = entry;
+                publish (true);
                 return true;
             }
         }
@@ -273,10 +337,87 @@ bool PresetStore::chooseDefaultPreset()
 
     currentPreset.valid = false;
     currentPreset.name = defaultPresetName;
+    publish (true);
     return false;
 }
 
 void PresetStore::clearFolders()
 {
     folders.clear();
+    publish (false);
+}
+
+//==============================================================================
+bool PresetStore::isStoreThread()
+{
+    // Without a message manager there is no message thread whose data this could be.
+    const auto* messageManager = juce::MessageManager::getInstanceWithoutCreating();
+    return messageManager == nullptr || messageManager->currentThreadHasLockedMessageManager();
+}
+
+PresetIdentity PresetStore::identityOf (const PresetEntry& entry) const
+{
+    // A folder index out of range (negative ones included) stands for the empty name.
+    const auto folderName = juce::isPositiveAndBelow (entry.folder, folders.size()) ? folders.getReference (entry.folder).name
+                                                                                    : juce::String();
+    return { entry.valid, folderName.hashCode(), entry.name.hashCode() };
+}
+
+bool PresetStore::isStoredIdentity (int folderNameHash, int presetNameHash) const
+{
+    return std::find (storedIdentities.begin(), storedIdentities.end(), std::make_pair (folderNameHash, presetNameHash))
+             != storedIdentities.end();
+}
+
+void PresetStore::publish (bool newChoice)
+{
+    std::vector<std::pair<int, int>> stored;
+
+    for (const auto& folder : folders)
+        for (const auto& entry : folder.entries)
+            stored.emplace_back (folder.name.hashCode(), entry.name.hashCode());
+
+    const auto identity = identityOf (currentPreset);
+    const juce::ScopedLock lock (identityLock);
+    publishedIdentity = identity;
+    storedIdentities.swap (stored);
+
+    if (newChoice)
+        restoredHashes.reset();
+}
+
+PresetIdentity PresetStore::currentIdentity() const
+{
+    const juce::ScopedLock lock (identityLock);
+
+    if (restoredHashes.has_value())
+    {
+        const auto [folderNameHash, presetNameHash] = *restoredHashes;
+        return { isStoredIdentity (folderNameHash, presetNameHash), folderNameHash, presetNameHash };
+    }
+
+    // Where the store may be read, the record itself answers, exactly as it stands.
+    return isStoreThread() ? identityOf (currentPreset) : publishedIdentity;
+}
+
+void PresetStore::noteRestoredIdentity (int folderNameHash, int presetNameHash)
+{
+    const juce::ScopedLock lock (identityLock);
+    restoredHashes = std::make_pair (folderNameHash, presetNameHash);
+}
+
+bool PresetStore::applyRestoredIdentity()
+{
+    jassert (isStoreThread());
+
+    // Held throughout (the lock is re-entrant), so that a state read on the restoring thread never
+    // finds the note gone before the store has taken it.
+    const juce::ScopedLock lock (identityLock);
+
+    if (! restoredHashes.has_value())
+        return false;
+
+    const auto [folderNameHash, presetNameHash] = *restoredHashes;
+    identifyCurrentPreset (folderNameHash, presetNameHash);
+    return true;
 }

@@ -3,6 +3,9 @@
 #include <juce_core/juce_core.h>
 
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "AppDataFolders.h"
 #include "PresetFile.h"
@@ -28,13 +31,33 @@ struct PresetFolder
     juce::Array<PresetEntry> entries;
 };
 
+/** The current preset as a host state names it: the hash codes of its folder's and its own name,
+    or nothing when the state holds no stored preset.
+*/
+struct PresetIdentity
+{
+    bool valid = false;
+    int folderNameHash = 0;
+    int presetNameHash = 0;
+};
+
+//==============================================================================
 /** The catalogue of preset files: the read-only factory folders, the user's folder (always last)
     and the current preset.
 
     Factory presets live in category directories below "Factory Presets" in the machine's folder;
     their names carry an ordering prefix up to the first "_" ("01_Clean", "03_Warm.ondpreset"),
     which the display names drop. User presets live in "User Presets" in the user's folder, named
-    after the preset. Message thread only.
+    after the preset.
+
+    Threads: the folders, their entries and the current preset belong to the message thread (or a
+    thread holding the message manager's lock), where the views read them; every operation that
+    changes them asserts it. Construction may run on any thread, before anything else can see the
+    store. A host may restore or read its state on a thread of its own: for that, and only that,
+    currentIdentity and noteRestoredIdentity may be called from any thread. They work on a small
+    copy, guarded by a lock, which the message thread republishes after every change: the current
+    preset's identity and the identities of all stored presets. The audio thread never touches
+    the store.
 */
 class PresetStore
 {
@@ -71,6 +94,16 @@ public:
     /** Makes an entry current; false, changing nothing, for indices out of range. */
     bool selectPreset (int folder, int preset);
 
+    /** Makes current the first entry, in folder order, whose folder's and own name hash as given;
+        without one, the current preset is marked not valid (it keeps its name).
+    */
+    void identifyCurrentPreset (int folderNameHash, int presetNameHash);
+
+    /** For a state that no stored preset holds (an import, a received preset): the current preset
+        is marked not valid and takes the name it came with; the rest of its record stays.
+    */
+    void markCurrentPresetNotStored (const juce::String& displayName);
+
     /** The whole, unchecked file of an entry, or nullptr. */
     std::unique_ptr<juce::MemoryBlock> loadPresetData (int folder, int preset) const;
 
@@ -83,7 +116,9 @@ public:
     */
     juce::Result savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder);
 
-    /** Deletes a user preset's file, provided it lies in the user presets folder, and rescans that folder. */
+    /** Deletes a user preset's file, provided it lies in the user presets folder, and rescans that
+        folder; a current preset that was that file is marked not valid.
+    */
     bool deletePresetFile (int folder, int preset);
 
     /** Whether stepping forward from the current preset reaches another one. */
@@ -100,10 +135,33 @@ public:
     void clearFolders();
 
     //==============================================================================
+    /** Any thread: the current preset's identity, which a host's state carries. After a restore
+        noted on another thread it is that restore's, until the message thread has applied it or
+        chosen another preset since.
+    */
+    PresetIdentity currentIdentity() const;
+
+    /** Any thread: notes the preset a restore off the message thread names, for the message thread
+        to make current with applyRestoredIdentity. currentIdentity answers with it at once.
+    */
+    void noteRestoredIdentity (int folderNameHash, int presetNameHash);
+
+    /** Message thread: makes current the preset the last noted restore named. Returns false when
+        there is none, or when a preset chosen since (a load, a save, an import) has replaced it.
+    */
+    bool applyRestoredIdentity();
+
+    /** Whether this thread may touch the folders and the current preset: the message thread, or
+        one that holds the message manager's lock.
+    */
+    static bool isStoreThread();
+
+    //==============================================================================
     const juce::uint32 formatVersion = PresetFileHeader::formatVersion;
     const juce::String extension { "ondpreset" };
     const int expectedRawSize = PresetFileHeader::expectedRawSize;
 
+    // Read on the message thread; changed only through the operations above.
     PresetEntry currentPreset;
     juce::Array<PresetFolder> folders;
 
@@ -116,6 +174,22 @@ public:
 private:
     juce::File factoryDirectory() const;
     bool makeUserPresetsDirectory() const;
+
+    bool readFolder (int folder);
+    void setCurrentPreset (const PresetEntry& entry);
+    PresetIdentity identityOf (const PresetEntry& entry) const;
+    bool isStoredIdentity (int folderNameHash, int presetNameHash) const;
+
+    /** After the current preset or a folder's entries changed: republishes both for other threads.
+        A new choice of preset also drops a noted restore, which it is newer than.
+    */
+    void publish (bool newChoice);
+
+    // Guarded by identityLock; written by the message thread, except the noted restore.
+    mutable juce::CriticalSection identityLock;
+    PresetIdentity publishedIdentity;
+    std::vector<std::pair<int, int>> storedIdentities;
+    std::optional<std::pair<int, int>> restoredHashes;
 
     JUCE_LEAK_DETECTOR (PresetStore)
 };

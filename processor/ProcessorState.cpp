@@ -22,17 +22,16 @@ void OndrellaAudioProcessor::writeState (juce::MemoryBlock& destination, bool pa
     for (int i = 0; i < numParameters; ++i)
         out.writeFloat (getParameterValue (i));
 
-    const auto& current = presetStore.currentPreset;
-
-    if (! parametersOnly && current.valid)
+    if (! parametersOnly)
     {
-        // A folder index out of range (negative ones included) is written as the empty name.
-        const auto folderName = juce::isPositiveAndBelow (current.folder, presetStore.folders.size())
-                                    ? presetStore.folders.getReference (current.folder).name
-                                    : juce::String();
+        // Asked for on any thread: the store answers with what a host may read there.
+        const auto identity = presetStore.currentIdentity();
 
-        out.writeInt (folderName.hashCode());
-        out.writeInt (current.name.hashCode());
+        if (identity.valid)
+        {
+            out.writeInt (identity.folderNameHash);
+            out.writeInt (identity.presetNameHash);
+        }
     }
 
     out.flush();
@@ -72,32 +71,28 @@ void OndrellaAudioProcessor::readState (const void* data, int sizeInBytes, bool 
     {
         const auto folderNameHash = (int) readWord();
         const auto presetNameHash = (int) readWord();
-        bool found = false;
 
-        for (const auto& folder : presetStore.folders)
+        if (PresetStore::isStoreThread())
         {
-            if (folder.name.hashCode() != folderNameHash)
-                continue;
-
-            for (const auto& entry : folder.entries)
-            {
-                if (entry.name.hashCode() == presetNameHash)
-                {
-                    found = presetStore.selectPreset (folder.index, entry.index);
-                    break;
-                }
-            }
-
-            if (found)
-                break;
+            presetStore.identifyCurrentPreset (folderNameHash, presetNameHash);
         }
-
-        if (! found)
-            presetStore.currentPreset.valid = false;
+        else
+        {
+            // The views read the store on the message thread: the preset named is handed over to
+            // be made current there, while state reads on this thread name it at once.
+            presetStore.noteRestoredIdentity (folderNameHash, presetNameHash);
+            triggerAsyncUpdate();
+        }
     }
 
     sendChangeMessage();
     engine.snapToTargets();
+}
+
+void OndrellaAudioProcessor::handleAsyncUpdate()
+{
+    if (presetStore.applyRestoredIdentity())
+        sendChangeMessage();
 }
 
 //==============================================================================

@@ -2,6 +2,8 @@
 // by click and by arrow, and the preset bar following the current preset and the editor's layouts.
 #include "PresetManagerTestSupport.h"
 
+#include <thread>
+
 using namespace PresetManagerTest;
 
 class Browser  : public Fixture {};
@@ -141,24 +143,41 @@ TEST_F (Browser, TheBarFollowsThePresetsArrowsStepThroughAndTheStatesTheHostRest
         expectShown (i);
     }
 
-    // A restored state names its preset by hash codes; one no longer stored keeps the old name, drawn as not stored.
-    const auto restore = [this] (const juce::String& folder, const juce::String& preset)
+    // A host restores a state, naming its preset by hash codes, from a thread of its own and reads it
+    // back at once there; one no longer stored keeps the old name, drawn as not stored.
+    juce::MemoryBlock state, readBack;
+    const auto restore = [&] (const juce::String& folder, const juce::String& preset)
     {
-        juce::MemoryOutputStream state;
-        state << makeBlob ({ 0.6f });
-        state.writeInt (folder.hashCode());
-        state.writeInt (preset.hashCode());
-        processor->setStateInformation (state.getData(), (int) state.getDataSize());
-        deliverMessages();
+        state = makeBlob ({ 0.6f });
+        juce::MemoryOutputStream (state, true).writeInt (folder.hashCode());
+        juce::MemoryOutputStream (state, true).writeInt (preset.hashCode());
+        readBack.reset();
+        std::thread ([&]
+        {
+            processor->setStateInformation (state.getData(), (int) state.getSize());
+            processor->getStateInformation (readBack);
+        }).join();
     };
 
     restore ("User Presets", "Mine");
+    EXPECT_EQ (readBack, state);
+    deliverMessages();
+    EXPECT_EQ (store().currentPreset.name, "Mine");
     EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Mine");
     EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0xcc000000));
     EXPECT_EQ (view().getDisplayedFolder(), userFolder);
 
     restore ("User Presets", "Gone");
+    EXPECT_EQ (readBack, juce::MemoryBlock (state.getData(), 64));
+    deliverMessages();
     EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Mine");
     EXPECT_EQ (view().presetBar.getTextColour(), juce::Colour (0x80000000));
     EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());
+
+    // A preset loaded before the message thread has taken a restore stays current, with its values.
+    restore ("Vintage", "Dusty");
+    view().listItemClicked (1, 1);
+    deliverMessages();
+    EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Other");
+    expectParameters ({ 0.5f });
 }

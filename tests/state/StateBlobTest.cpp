@@ -139,20 +139,13 @@ TEST_F (StateBlob, UnknownPresetIdentityLeavesNoPresetCurrent)
     makeFactoryFolders();
     OndrellaAudioProcessor processor;
 
-    auto blob = makeBlob ({});
-    juce::MemoryOutputStream (blob, true).writeInt (juce::String ("Factory Presets").hashCode());
-    juce::MemoryOutputStream (blob, true).writeInt (juce::String ("Gone").hashCode());
-
-    processor.setStateInformation (blob.getData(), (int) blob.getSize());
-    EXPECT_FALSE (processor.presetStore.currentPreset.valid);
-    EXPECT_EQ (processor.presetStore.currentPreset.name, "ONDRELLA");
-
-    // 66 bytes: the hash words read as zero, which names nothing.
-    ASSERT_TRUE (processor.presetStore.selectPreset (0, 0));
+    // 66 bytes: the hash words read as zero, which names nothing; the name stays for the bar.
+    ASSERT_TRUE (processor.presetStore.selectPreset (1, 0));
     auto cut = makeBlob ({});
     cut.append ("\x01\x02", 2);
     processor.setStateInformation (cut.getData(), (int) cut.getSize());
     EXPECT_FALSE (processor.presetStore.currentPreset.valid);
+    EXPECT_EQ (processor.presetStore.currentPreset.name, "Dusty");
 
     juce::MemoryBlock host;
     processor.getStateInformation (host);
