@@ -7,10 +7,8 @@ namespace TestSupport
     /** A mouse for a window on the desktop. Events go through the window's peer, so hit-testing
         and stacking order are the framework's own. Positions are in the window's coordinates.
 
-        Events are stamped by a clock of the mouse's own, a fixed step apart, so that what the
-        framework makes of their times (double-clicks, long presses) does not depend on how fast
-        the machine runs: a short step lets two clicks make a double-click, a long one keeps every
-        click a single one, and rest() parts two gestures whatever the step.
+        Events are stamped by the mouse's own clock, a fixed step apart, never by how fast the
+        machine runs: a short step lets two clicks make a double-click, a long one keeps them apart.
     */
     class PeerMouse
     {
@@ -35,8 +33,7 @@ namespace TestSupport
                 peer->handleMouseWheel (juce::MouseInputSource::InputSourceType::mouse, position, nextTime(), details);
         }
 
-        /** Lets the mouse lie still past the double-click time: the next press is a click of its own. */
-        void rest()   { time += 2 * juce::MouseEvent::getDoubleClickTimeout(); }
+        void rest()   { time += 2 * juce::MouseEvent::getDoubleClickTimeout(); }   // the next press starts a click of its own
 
     private:
         juce::int64 nextTime()   { return time += step; }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -31,10 +32,7 @@ namespace EditorTest
 
         int count (const juce::String& what, int index) const
         {
-            int n = 0;
-            for (auto& e : events)
-                n += (e.what == what && e.index == index) ? 1 : 0;
-            return n;
+            return (int) std::count_if (events.begin(), events.end(), [&] (auto& e) { return e.what == what && e.index == index; });
         }
 
         /** True when every begin for the index is followed by its end, with no change outside. */
