@@ -10,10 +10,12 @@ jobs="$(nproc)"
 
 # Editor tests draw real components; give them a display of their own when there is none.
 # Xvfb picks a free display number itself and writes it once it takes connections; a number
-# taken by somebody else's server would have the tests click on their windows.
+# taken by somebody else's server would have the tests click on their windows. Without
+# -noreset the server starts over whenever its last client leaves, and drops a test program
+# that connects just then.
 if [ -z "${DISPLAY:-}" ]; then
     xvfb_log="$(mktemp)"
-    exec 3< <(exec Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2> "$xvfb_log")
+    exec 3< <(exec Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2> "$xvfb_log")
     xvfb_pid=$!
     trap 'kill "$xvfb_pid" 2> /dev/null || true; rm -f "$xvfb_log"' EXIT
 
