@@ -199,6 +199,15 @@ void OndrellaAudioProcessorEditor::setPresetData (const void* data, int size)
 //==============================================================================
 void OndrellaAudioProcessorEditor::showSettingsView()
 {
+    // The panel opens on the host's values, not on those it had when it last closed: they show
+    // from the first frame, and a press before the timer's next tick starts from them. The
+    // NOISE switch is read the same way: a click moves its position, its value only follows on
+    // that tick.
+    noiseSwitch.syncFromHost (false);
+
+    for (auto* control : settingsView.getControlsInSyncOrder())
+        control->syncFromHost (false);
+
     // The hiss controls mean nothing while the hiss is off.
     const auto dimmedAlpha = (int) (noiseSwitch.getValue() * 10.0f) == 2 ? 0.6f : 1.0f;
 

@@ -11,7 +11,7 @@ packages=(
 )
 
 test_packages=(
-    libgtest-dev libbenchmark-dev xvfb xauth libxtst-dev
+    libgtest-dev libbenchmark-dev xvfb xauth x11-utils libxtst-dev
 )
 
 if [ "${1:-}" = "--with-tests" ]; then

@@ -9,13 +9,23 @@ bash scripts/install-build-deps.sh --with-tests
 jobs="$(nproc)"
 
 # Editor tests draw real components; give them a display of their own when there is none.
+# Xvfb picks a free display number itself and writes it once it takes connections; a number
+# taken by somebody else's server would have the tests click on their windows. Without
+# -noreset the server starts over whenever its last client leaves, and drops a test program
+# that connects just then.
 if [ -z "${DISPLAY:-}" ]; then
-    display=":$((90 + RANDOM % 100))"
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp > /dev/null 2>&1 &
+    xvfb_log="$(mktemp)"
+    exec 3< <(exec Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2> "$xvfb_log")
     xvfb_pid=$!
-    trap 'kill "$xvfb_pid" 2> /dev/null || true' EXIT
-    export DISPLAY="$display"
-    sleep 1
+    trap 'kill "$xvfb_pid" 2> /dev/null || true; rm -f "$xvfb_log"' EXIT
+
+    if ! read -r -t 60 display_number <&3 || ! DISPLAY=":$display_number" xdpyinfo > /dev/null 2>&1; then
+        echo "run-tests.sh: could not start a virtual display (Xvfb) for the editor tests:" >&2
+        cat "$xvfb_log" >&2
+        exit 1
+    fi
+
+    export DISPLAY=":$display_number"
 fi
 
 run_pass() {

@@ -5,6 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <vector>
+
+#include "X11Desktop.h"
+#include "support/MessagePump.h"
 
 namespace HostedPlugin
 {
@@ -43,10 +48,10 @@ namespace HostedPlugin
     }
    #endif
 
-    /** A VST3 reports changed latency through the message loop. */
-    inline void runMessageLoop (int milliseconds = 200)
+    /** Runs the message loop until the host sees this latency: a VST3 reports a change through it. */
+    inline bool reportsLatency (juce::AudioProcessor& plugin, int latency)
     {
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
+        return TestSupport::runMessagesUntil ([&] { return plugin.getLatencySamples() == latency; });
     }
 
     inline juce::AudioProcessor::BusesLayout makeLayout (const juce::AudioChannelSet& in, const juce::AudioChannelSet& out)
@@ -56,6 +61,50 @@ namespace HostedPlugin
         layout.outputBuses.add (out);
         return layout;
     }
+
+    /** The plug-in's own parameters as the host lists them, without the host's bypass switch. An
+        LV2 host lists them in an order of its own, the same for every instance.
+    */
+    inline juce::Array<juce::AudioProcessorParameter*> ownParameters (juce::AudioProcessor& plugin)
+    {
+        juce::Array<juce::AudioProcessorParameter*> own;
+
+        for (auto* parameter : plugin.getParameters())
+            if (parameter != plugin.getBypassParameter())
+                own.add (parameter);
+
+        return own;
+    }
+
+    inline std::vector<float> valuesOf (juce::AudioProcessor& plugin)
+    {
+        std::vector<float> values;
+
+        for (auto* parameter : ownParameters (plugin))
+            values.push_back (parameter->getValue());
+
+        return values;
+    }
+
+    inline void setAll (juce::AudioProcessor& plugin, const std::vector<float>& values)
+    {
+        const auto own = ownParameters (plugin);
+
+        for (int i = 0; i < own.size(); ++i)
+            own[i]->setValueNotifyingHost (values[(size_t) i]);
+    }
+
+    inline void expectNear (const std::vector<float>& actual, const std::vector<float>& expected, const juce::String& context = {})
+    {
+        ASSERT_EQ (actual.size(), expected.size());
+
+        for (size_t i = 0; i < actual.size(); ++i)
+            EXPECT_NEAR (actual[i], expected[i], 1.0e-6f) << context << ", parameter " << i;
+    }
+
+    /** Sixteen values unlike the defaults, for state to carry. */
+    inline const std::vector<float> chosen { 0.25f, 0.8f, 0.5f, 0.3f, 0.9f, 0.1f, 0.1f, 0.2f,
+                                             0.6f, 0.0f, 1.0f, 0.45f, 0.55f, 0.7f, 0.35f, 0.15f };
 
     /** After a restore, whatever it held: every parameter a host sees is finite and within 0..1. */
     inline void expectParametersFiniteAndInRange (juce::AudioProcessor& plugin, const juce::String& context)
@@ -91,8 +140,8 @@ namespace HostedPlugin
         EXPECT_TRUE (finite) << context;
     }
 
-    /** Shows a hosted plug-in's editor in a window of the host's own at a known place, and hands
-        it back as a host does when the window goes.
+    /** Shows a hosted plug-in's editor in a window of the host's own at a known place, waits until
+        the deck's plate shows on the screen, and hands it back as a host does when the window goes.
     */
     struct HostWindow
     {
@@ -104,7 +153,7 @@ namespace HostedPlugin
                 editor->setTopLeftPosition (40, 40);
                 editor->addToDesktop (0);
                 editor->setVisible (true);
-                runMessageLoop (1500);
+                shown = waitForScreen ([] (auto& shot) { return shot.getPixelAt (2, 290) == juce::Colour (0xffd9d9c4); });
             }
         }
 
@@ -112,14 +161,21 @@ namespace HostedPlugin
         {
             if (editor != nullptr)
                 plugin.editorBeingDeleted (editor.get());
-
-            editor.reset();
-            runMessageLoop (200);
         }
 
         juce::Point<int> onScreen (juce::Point<int> p) const   { return editor->getScreenPosition() + p; }
 
+        /** Runs the message loop until the window's picture on the screen passes the check, and
+            keeps the last picture taken. The plug-in draws in a copy of the framework of its own.
+        */
+        bool waitForScreen (const std::function<bool (const juce::Image&)>& check)
+        {
+            return TestSupport::runMessagesUntil ([&] { return check (picture = X11Desktop::grabScreen (editor->getScreenBounds())); });
+        }
+
         juce::AudioProcessor& plugin;
         std::unique_ptr<juce::AudioProcessorEditor> editor;
+        juce::Image picture;
+        bool shown = false;
     };
 }

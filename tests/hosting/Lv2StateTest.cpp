@@ -5,45 +5,6 @@ using namespace HostedPlugin;
 
 namespace
 {
-    // An LV2 host lists the plug-in's parameters in an order of its own, with the bypass switch
-    // among them; the order is the same for every instance.
-    juce::Array<juce::AudioProcessorParameter*> ownParameters (juce::AudioProcessor& plugin)
-    {
-        juce::Array<juce::AudioProcessorParameter*> own;
-
-        for (auto* parameter : plugin.getParameters())
-            if (parameter != plugin.getBypassParameter())
-                own.add (parameter);
-
-        return own;
-    }
-
-    std::vector<float> valuesOf (juce::AudioProcessor& plugin)
-    {
-        std::vector<float> values;
-
-        for (auto* parameter : ownParameters (plugin))
-            values.push_back (parameter->getValue());
-
-        return values;
-    }
-
-    void setAll (juce::AudioProcessor& plugin, const std::vector<float>& values)
-    {
-        const auto own = ownParameters (plugin);
-
-        for (int i = 0; i < own.size(); ++i)
-            own[i]->setValueNotifyingHost (values[(size_t) i]);
-    }
-
-    void expectNear (const std::vector<float>& actual, const std::vector<float>& expected, const juce::String& context)
-    {
-        ASSERT_EQ (actual.size(), expected.size());
-
-        for (size_t i = 0; i < actual.size(); ++i)
-            EXPECT_NEAR (actual[i], expected[i], 1.0e-6f) << context << ", parameter " << i;
-    }
-
     // Parameter changes travel between an LV2 and its host with the audio blocks.
     void exchangeParameters (juce::AudioProcessor& plugin)
     {
@@ -56,9 +17,6 @@ namespace
             plugin.processBlock (buffer, midi);
         }
     }
-
-    const std::vector<float> chosen { 0.25f, 0.8f, 0.5f, 0.3f, 0.9f, 0.1f, 0.1f, 0.2f,
-                                      0.6f, 0.0f, 1.0f, 0.45f, 0.55f, 0.7f, 0.35f, 0.15f };
 
     // The host keeps the plug-in's own state as one quoted string in the saved session.
     struct SavedSession

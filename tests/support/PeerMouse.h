@@ -7,8 +7,8 @@ namespace TestSupport
     /** A mouse for a window on the desktop. Events go through the window's peer, so hit-testing
         and stacking order are the framework's own. Positions are in the window's coordinates.
 
-        Events are stamped a fixed step apart: a short step lets two clicks make a double-click,
-        a long one keeps every click a single one.
+        Events are stamped by the mouse's own clock, a fixed step apart, never by how fast the
+        machine runs: a short step lets two clicks make a double-click, a long one keeps them apart.
     */
     class PeerMouse
     {
@@ -32,6 +32,8 @@ namespace TestSupport
             if (auto* peer = window.getPeer())
                 peer->handleMouseWheel (juce::MouseInputSource::InputSourceType::mouse, position, nextTime(), details);
         }
+
+        void rest()   { time += 2 * juce::MouseEvent::getDoubleClickTimeout(); }   // the next press starts a click of its own
 
     private:
         juce::int64 nextTime()   { return time += step; }

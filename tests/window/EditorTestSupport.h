@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -31,10 +32,7 @@ namespace EditorTest
 
         int count (const juce::String& what, int index) const
         {
-            int n = 0;
-            for (auto& e : events)
-                n += (e.what == what && e.index == index) ? 1 : 0;
-            return n;
+            return (int) std::count_if (events.begin(), events.end(), [&] (auto& e) { return e.what == what && e.index == index; });
         }
 
         /** True when every begin for the index is followed by its end, with no change outside. */
@@ -65,7 +63,8 @@ namespace EditorTest
             {
                 editor->addToDesktop (juce::ComponentPeer::windowHasTitleBar);
                 editor->setVisible (true);
-                pump();
+                // Painted once, as the window soon would be: knobs and switches click where they last painted.
+                editor->createComponentSnapshot (editor->getLocalBounds());
             }
         }
 
@@ -89,34 +88,29 @@ namespace EditorTest
 
         float hostValue (int index) const                  { return processor.getParameters()[index]->getValue(); }
 
-        /** Lets the message loop deliver what is pending (repaints, async updates). */
-        static void pump (int milliseconds = 20)
-        {
-            juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
-        }
-
         //==============================================================================
-        // The mouse, in the editor's own coordinates.
+        // The mouse, in the editor's own coordinates. Each click (or double-click) and drag is
+        // a gesture of its own, parted from what came before.
         void move (juce::Point<float> p, juce::ModifierKeys mods = {})         { send (p, mods); }
         void press (juce::Point<float> p, juce::ModifierKeys mods = {})        { send (p, mods.withFlags (juce::ModifierKeys::leftButtonModifier)); }
         void release (juce::Point<float> p, juce::ModifierKeys mods = {})      { send (p, mods.withoutMouseButtons()); }
 
-        void click (juce::Point<float> p, juce::ModifierKeys mods = {})
+        void click (juce::Point<float> p, juce::ModifierKeys mods = {}, int times = 1)
         {
-            move (p, mods);
-            press (p, mods);
-            release (p, mods);
-        }
+            mouse.rest();
 
-        void doubleClick (juce::Point<float> p)
-        {
-            click (p);
-            click (p);
+            for (int i = 0; i < times; ++i)
+            {
+                move (p, mods);
+                press (p, mods);
+                release (p, mods);
+            }
         }
 
         /** Press at from, move there in steps of a few pixels, release at to. */
         void drag (juce::Point<float> from, juce::Point<float> to, juce::ModifierKeys mods = {})
         {
+            mouse.rest();
             move (from, mods);
             press (from, mods);
 
