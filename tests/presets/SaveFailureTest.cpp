@@ -2,8 +2,6 @@
 // file system cannot be saved at all.
 #include "PresetManagerTestSupport.h"
 
-#include "tests/support/MessagePump.h"
-
 using namespace PresetManagerTest;
 
 class SaveFailure  : public Fixture
@@ -24,18 +22,14 @@ protected:
 
     PMSaveAs& saveAs()    { return view().saveAsDialogue; }
 
-    /** Names, or presses a key in, the save-as field; the overlay hears of it by a message. */
+    /** Names the save-as field; the overlay hears of it by a message. */
     void setName (const juce::String& name)
     {
         saveAs().nameField.setText (name, true);
-        ASSERT_TRUE (TestSupport::deliverPendingMessages());
+        deliverMessages();
     }
 
-    void key (int keyCode)
-    {
-        pressKey (saveAs().nameField, juce::KeyPress (keyCode));
-        ASSERT_TRUE (TestSupport::deliverPendingMessages());
-    }
+    void pressReturn()    { pressKey (saveAs().nameField, juce::KeyPress (juce::KeyPress::returnKey)); }
 
     void expectNothingChanged()
     {
@@ -63,7 +57,7 @@ TEST_F (SaveFailure, SaveAsThatCannotWriteStaysOpenWithTheNameAndTheStateAndSays
     const auto longest = juce::String::repeatedString (juce::CharPointer_UTF8 ("\xc3\xa9"), 122) + "x";
     setName (longest + "y");
     EXPECT_FALSE (saveAs().saveButton.isButtonEnabled());
-    key (juce::KeyPress::returnKey);
+    pressReturn();
     EXPECT_EQ (saveAs().getParentComponent(), &view());
 
     // Cancel closes the overlay and frees the state; opened again, it has no failure line.
@@ -78,7 +72,7 @@ TEST_F (SaveFailure, SaveAsThatCannotWriteStaysOpenWithTheNameAndTheStateAndSays
     ASSERT_TRUE (saveAs().getFailure().isNotEmpty());
     ASSERT_TRUE (userPresetsFolder().deleteFile());
     setName (longest);
-    key (juce::KeyPress::returnKey);
+    pressReturn();
     EXPECT_EQ (saveAs().getParentComponent(), nullptr);
     EXPECT_EQ (store().currentPreset.name, longest);
 }
