@@ -237,6 +237,8 @@ bool PresetStore::makeUserPresetsDirectory() const
 
 juce::Result PresetStore::savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder)
 {
+    jassert (isStoreThread());
+
     if (! juce::isPositiveAndBelow (folder, folders.size()) || ! folders.getReference (folder).writable)
         return juce::Result::fail ("folder cannot be written");
 
