@@ -1,6 +1,7 @@
 // The state blob: its exact bytes, how short, long and broken blobs are applied, and how the
 // current preset travels with the host's state.
 #include "StateTestSupport.h"
+#include "tests/support/MessagePump.h"
 
 #include <cmath>
 #include <limits>
@@ -191,7 +192,7 @@ TEST_F (StateBlob, EmptyBlobRestoresDefaultsAndKeepsThePreset)
     EXPECT_TRUE (processor.presetStore.currentPreset.valid);
 
     // The broadcast arrives later, on the message thread.
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
+    ASSERT_TRUE (TestSupport::deliverPendingMessages());
     EXPECT_EQ (counter.changes, 1);
     processor.removeChangeListener (&counter);
 }

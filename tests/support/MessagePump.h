@@ -4,6 +4,14 @@
 
 #include <atomic>
 #include <memory>
+#include <thread>
+
+namespace juce
+{
+    // The framework's own step of its message loop: delivers one pending message or window event,
+    // or returns false at once when there is none. Its public loop can only be run for a time.
+    bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
+}
 
 namespace TestSupport
 {
@@ -23,7 +31,9 @@ namespace TestSupport
             if (juce::Time::getMillisecondCounter() > giveUp)
                 return false;
 
-            juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
+            // With nothing to deliver, the other threads and programs the condition waits on run.
+            if (! juce::dispatchNextMessageOnSystemQueue (true))
+                std::this_thread::yield();
         }
 
         return true;
