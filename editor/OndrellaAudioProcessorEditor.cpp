@@ -53,7 +53,7 @@ OndrellaAudioProcessorEditor::OndrellaAudioProcessorEditor (OndrellaAudioProcess
     presetManager.currentPresetChanged();
     addAndMakeVisible (presetManager.view.presetBar);
 
-    setSize (667, 300);
+    setSize (DeckSize::width, DeckSize::height);
     addChildComponent (valuePopup);     // shown by its fade
     startTimer (timerIntervalMs);
 }
@@ -113,7 +113,7 @@ void OndrellaAudioProcessorEditor::resized()
             p.component->setBounds ((int) (ox + p.x), (int) (oy + p.y), (int) p.width, (int) p.height);
     };
 
-    const auto fullLayout = getWidth() >= 667 && getHeight() >= 300;
+    const auto fullLayout = DeckSize::isFull (getWidth(), getHeight());
 
     tapeView.setVisible (fullLayout);
     meterLeft.setVisible (fullLayout);
@@ -204,9 +204,7 @@ void OndrellaAudioProcessorEditor::showSettingsView()
     // NOISE switch is read the same way: a click moves its position, its value only follows on
     // that tick.
     noiseSwitch.syncFromHost (false);
-
-    for (auto* control : settingsView.getControlsInSyncOrder())
-        control->syncFromHost (false);
+    settingsView.syncFromHost();
 
     // The hiss controls mean nothing while the hiss is off.
     const auto dimmedAlpha = (int) (noiseSwitch.getValue() * 10.0f) == 2 ? 0.6f : 1.0f;
@@ -255,9 +253,7 @@ void OndrellaAudioProcessorEditor::timerCallback()
 
     if (settingsOpen)
     {
-        for (auto* control : settingsView.getControlsInSyncOrder())
-            control->syncFromHost (false);
-
+        settingsView.syncFromHost();
         settingsView.valuePopup.stepFade();
     }
 }

@@ -85,13 +85,18 @@ std::array<EComponent*, 8> SettingsView::getControlsInSyncOrder() noexcept
              &noiseGainKnob, &noiseTypeKnob, &crossbleedKnob, &tapeHeadSlider };
 }
 
+void SettingsView::syncFromHost()
+{
+    for (auto* control : getControlsInSyncOrder())
+        control->syncFromHost (false);
+}
+
 //==============================================================================
 void SettingsView::resized()
 {
     // Below the full size the button keeps its distance from the right edge, so the back can
     // always be turned round.
-    const auto full = getWidth() >= 667 && getHeight() >= 300;
-    flipButton.setBounds (full ? 636 : getWidth() - 31, 5, 20, 12);
+    flipButton.setBounds (DeckSize::isFull (getWidth(), getHeight()) ? 636 : getWidth() - 31, 5, 20, 12);
 
     for (int band = 0; band < 4; ++band)
         eqSliders[(size_t) band].setBounds (458 + 40 * band, 188, 13, 79);

@@ -11,6 +11,16 @@
 #include "MVKnob.h"
 #include "TapeHeadSlider.h"
 
+/** The deck's full size. A window at least this big shows the whole deck; a smaller one gets the
+    compact layout.
+*/
+struct DeckSize
+{
+    static constexpr int width = 667, height = 300;
+
+    static constexpr bool isFull (int w, int h) noexcept    { return w >= width && h >= height; }
+};
+
 /** The back of the tape deck: tone section, bleed, hiss and head tilt.
 
     The editor lays it over its whole area while it is open. The panel only lays out and paints;
@@ -35,6 +45,9 @@ public:
 
     /** The eight controls in the order the editor re-reads them from the host. */
     std::array<EComponent*, 8> getControlsInSyncOrder() noexcept;
+
+    /** Brings every control to the host's value, without reporting anything. */
+    void syncFromHost();
 
     void paint (juce::Graphics&) override;
     void resized() override;

@@ -41,6 +41,13 @@ juce::Font pmFont (PMFace face, float height)
                        face == PMFace::regular ? juce::Font::plain : juce::Font::bold);
 }
 
+void drawFailureLine (juce::Graphics& g, const juce::String& line, juce::Rectangle<float> area)
+{
+    g.setColour (juce::Colour (0xffff9b8a));
+    g.setFont (pmFont (PMFace::regular, 13.0f));
+    g.drawText (line, area, juce::Justification::centredLeft, true);
+}
+
 void applyButtonArt (PMSimpleButton& button, const PMButtonArt& art)
 {
     const juce::String base (art.baseName);

@@ -21,6 +21,9 @@ enum class PMFace { regular, semiBold };
 /** An Overpass font at the given height. */
 juce::Font pmFont (PMFace face, float height);
 
+/** Draws the one line that says why a save or an export failed. */
+void drawFailureLine (juce::Graphics& g, const juce::String& line, juce::Rectangle<float> area);
+
 //==============================================================================
 /** A button's pictures: "<base>", "<base>_pressed" and, when it has one, "<base>_disabled"
     (otherwise the normal picture stands in), drawn at the given size.

@@ -134,12 +134,7 @@ void PMSaveAs::paint (juce::Graphics& g)
         g.drawImage (captionImage, { field.x, field.y - 11.0f, 53.0f, 7.0f });
 
     if (failureLine.isNotEmpty())
-    {
-        g.setColour (juce::Colour (0xffff9b8a));
-        g.setFont (pmFont (PMFace::regular, 13.0f));
-        g.drawText (failureLine, juce::Rectangle<float> (field.x, field.y + 56.0f, 200.0f, 16.0f),
-                    juce::Justification::centredLeft, true);
-    }
+        drawFailureLine (g, failureLine, { field.x, field.y + 56.0f, 200.0f, 16.0f });
 }
 
 void PMSaveAs::resized()

@@ -41,14 +41,6 @@ PresetManagerView::PresetManagerView (PresetStore* store, juce::Component* paren
     addAndMakeVisible (folderScroller);
     addAndMakeVisible (presetScroller);
 
-    // In the captions' row, below the overlays; clicks pass through it.
-    failureLine.setFont (pmFont (PMFace::regular, 13.0f));
-    failureLine.setJustificationType (juce::Justification::centredLeft);
-    failureLine.setBorderSize ({});
-    failureLine.setColour (juce::Label::textColourId, juce::Colour (0xffff9b8a));
-    failureLine.setInterceptsMouseClicks (false, false);
-    addChildComponent (failureLine);
-
     // Sees every click inside the browser, so the next one takes a failure line away.
     addMouseListener (this, true);
 
@@ -203,9 +195,11 @@ void PresetManagerView::backgroundClicked()
 
 void PresetManagerView::showFailure (const juce::String& line)
 {
-    failureLine.setText (line, juce::dontSendNotification);
-    failureLine.setVisible (line.isNotEmpty());
-    repaint (failureLine.getBounds());
+    if (line != failureLine)
+    {
+        failureLine = line;
+        repaint();
+    }
 }
 
 void PresetManagerView::closeBrowser()
@@ -397,13 +391,16 @@ void PresetManagerView::mouseDown (const juce::MouseEvent&)
 
 void PresetManagerView::paint (juce::Graphics& g)
 {
-    // A failure line takes the captions' place while it is shown.
+    // A failure line takes the captions' place while it is shown; the overlays lie above it.
     auto pictures = backdrop;
 
-    if (failureLine.isVisible())
+    if (failureLine.isNotEmpty())
         pictures.folderCaption = pictures.presetCaption = juce::Image();
 
     PMBrowserBackdrop::paint (g, (float) getWidth(), (float) getHeight(), pictures);
+
+    if (failureLine.isNotEmpty())
+        drawFailureLine (g, failureLine, { 19.0f, 53.0f, (float) getWidth() - 38.0f, 17.0f });
 }
 
 void PresetManagerView::resized()
@@ -417,7 +414,6 @@ void PresetManagerView::resized()
     panel.setBounds (23, 20, trunc (w - 45.0), 24);
     folderScroller.setBounds (19, 71, trunc ((w - 32.0) * 0.4 - 2.0 + 10.0), trunc (h - 91.0));
     presetScroller.setBounds (trunc ((w - 32.0) * 0.4 + 39.0 - 3.0), 71, trunc ((w - 32.0) * 0.6 - 26.0), trunc (h - 91.0));
-    failureLine.setBounds (19, 53, trunc (w - 38.0), 17);
     saveAsDialogue.setBounds (getLocalBounds().reduced (overlayInset));
     deleteDialogue.setBounds (getLocalBounds().reduced (overlayInset));
 }

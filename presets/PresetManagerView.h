@@ -103,7 +103,7 @@ public:
         with the next click in the browser, or an empty line hides it at once.
     */
     void showFailure (const juce::String& line);
-    juce::String getFailure() const                     { return failureLine.getText(); }
+    const juce::String& getFailure() const noexcept     { return failureLine; }
 
     /** Closes the browser and any overlay, freeing state that was waiting to be saved. */
     void closeBrowser();
@@ -154,7 +154,6 @@ public:
     Background background;
     PMScrollableList folderScroller, presetScroller;
     PMList folderList, presetList;
-    juce::Label failureLine;
     PMPanel panel;
 
 private:
@@ -169,6 +168,7 @@ private:
     juce::Component* parentComponent;
 
     PMBrowserBackdrop::Pictures backdrop;       // the frame in the order of PMArt::framePieces
+    juce::String failureLine;                   // why the last save or export failed; empty when none
 
     /** The preset the delete dialogue names, so the file deleted is that one even if rows have moved since. */
     PresetEntry presetToDelete;
