@@ -4,6 +4,7 @@
 #include "processor/OndrellaAudioProcessor.h"
 #include "processor/ParameterTable.h"
 #include "tests/state/StateTestSupport.h"
+#include "tests/support/EditorWindow.h"
 #include "tests/support/MessagePump.h"
 
 #include <gtest/gtest.h>
@@ -122,9 +123,9 @@ TEST_F (Concurrency, AHostRestoringPresetsFromItsThreadRacesBlocksAndTheOpenBrow
     processor.isPlaying = true;
     const auto states = statesNamingEachPreset (processor);
 
-    std::unique_ptr<juce::AudioProcessorEditor> editor (processor.createEditorIfNeeded());
+    auto editor = TestSupport::createEditor<OndrellaAudioProcessorEditor> (processor);
     ASSERT_NE (editor, nullptr);
-    auto& deck = dynamic_cast<OndrellaAudioProcessorEditor&> (*editor);
+    auto& deck = *editor;
     auto& browser = deck.presetManager.view;
     deck.showSettingsView();
     browser.revealClicked();
@@ -170,7 +171,4 @@ TEST_F (Concurrency, AHostRestoringPresetsFromItsThreadRacesBlocksAndTheOpenBrow
     EXPECT_EQ (readsNamingNoPreset.load(), 0);
     EXPECT_TRUE (deck.tapeView.isPlaying());
     EXPECT_LT (deck.tapeView.getWheelAngle(), 0.0f);
-
-    processor.editorBeingDeleted (editor.get());
-    editor.reset();
 }

@@ -5,6 +5,7 @@
 #include "editor/OndrellaAudioProcessorEditor.h"
 #include "presets/PresetManagerController.h"
 #include "tests/support/Artefacts.h"
+#include "tests/support/EditorWindow.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/PeerMouse.h"
 
@@ -67,12 +68,6 @@ namespace PresetManagerTest
     protected:
         static constexpr int factoryFolder = 0, vintageFolder = 1, userFolder = 2;
 
-        /** Lets the editor go as a host does: the processor is told first. */
-        struct CloseAsHostDoes
-        {
-            void operator() (OndrellaAudioProcessorEditor* e) const    { e->getAudioProcessor()->editorBeingDeleted (e); delete e; }
-        };
-
         void SetUp() override
         {
             SandboxedTest::SetUp();
@@ -97,20 +92,11 @@ namespace PresetManagerTest
         {
             editor.reset();
             processor = std::make_unique<OndrellaAudioProcessor>();
-            editor.reset (dynamic_cast<OndrellaAudioProcessorEditor*> (processor->createEditorIfNeeded()));
+            editor = TestSupport::createEditor<OndrellaAudioProcessorEditor> (*processor);
             ASSERT_NE (editor, nullptr);
 
             manager().setFileDialogsForTesting (std::make_unique<ScriptedDialogs> (dialogs));
-
-            // A bare X server tells a window mapped under the pointer where the real pointer is, and
-            // the framework takes that as a mouse event. The window goes in one corner of the
-            // screen and the pointer in the other, so only the test's own events move the mouse.
-            auto& desktop = juce::Desktop::getInstance();
-            const auto screen = desktop.getDisplays().getPrimaryDisplay()->totalArea;
-            desktop.setMousePosition (screen.getBottomRight() - juce::Point<int> (1, 1));
-            editor->setTopLeftPosition (screen.getPosition());
-            editor->addToDesktop (juce::ComponentPeer::windowHasTitleBar);
-            editor->setVisible (true);
+            TestSupport::showInWindow (*editor);
             deliverMessages();
         }
 
@@ -199,7 +185,7 @@ namespace PresetManagerTest
         }
 
         std::unique_ptr<OndrellaAudioProcessor> processor;
-        std::unique_ptr<OndrellaAudioProcessorEditor, CloseAsHostDoes> editor;
+        TestSupport::HostedEditor<OndrellaAudioProcessorEditor> editor;
         DialogScript dialogs;
         juce::File mine, other;
 

@@ -10,6 +10,7 @@
 
 #include "editor/OndrellaAudioProcessorEditor.h"
 #include "tests/support/Artefacts.h"
+#include "tests/support/EditorWindow.h"
 #include "tests/support/PeerMouse.h"
 #include "processor/OndrellaAudioProcessor.h"
 
@@ -57,15 +58,10 @@ namespace EditorTest
         OpenEditor()
         {
             processor.addListener (&host);
-            editor.reset (dynamic_cast<OndrellaAudioProcessorEditor*> (processor.createEditorIfNeeded()));
+            editor = TestSupport::createEditor<OndrellaAudioProcessorEditor> (processor);
 
             if (editor != nullptr)
-            {
-                editor->addToDesktop (juce::ComponentPeer::windowHasTitleBar);
-                editor->setVisible (true);
-                // Painted once, as the window soon would be: knobs and switches click where they last painted.
-                editor->createComponentSnapshot (editor->getLocalBounds());
-            }
+                TestSupport::showInWindow (*editor);
         }
 
         ~OpenEditor()
@@ -75,13 +71,7 @@ namespace EditorTest
         }
 
         /** Closes the window as a host does: the processor lets go of the editor, which is deleted. */
-        void close()
-        {
-            if (editor != nullptr)
-                processor.editorBeingDeleted (editor.get());
-
-            editor.reset();
-        }
+        void close()    { editor.reset(); }
 
         OndrellaAudioProcessorEditor& operator*() const    { return *editor; }
         OndrellaAudioProcessorEditor* operator->() const   { return editor.get(); }
@@ -135,7 +125,7 @@ namespace EditorTest
 
         OndrellaAudioProcessor processor;
         HostRecorder host;
-        std::unique_ptr<OndrellaAudioProcessorEditor> editor;
+        TestSupport::HostedEditor<OndrellaAudioProcessorEditor> editor;
 
     private:
         void send (juce::Point<float> p, juce::ModifierKeys mods)    { mouse.send (*editor, p, mods); }
