@@ -32,21 +32,18 @@ TEST (KnobLayout, TheFrontKnobSizesPutTheCentreWhereThePanelExpectsIt)
     EXPECT_EQ (knob.getKnobRadius(), 25.0f);
 }
 
-TEST (KnobLayout, ATooSmallKnobKeepsAMinimumRadiusAndDrawsNoCaption)
+// A knob too small for its caption keeps a minimum radius and asks for no name; a caption names
+// the parameter unless it is hidden.
+TEST (KnobLayout, ACaptionNamesTheParameterUnlessHiddenOrTooSmall)
 {
     RecordingCallback callback;
-    MVKnob knob;
-    knob.setup (0, &callback);
-    knob.setSize (30, 40);
-    snapshot (knob);
-
-    EXPECT_EQ (knob.getKnobRadius(), 8.0f);
+    MVKnob small;
+    small.setup (0, &callback);
+    small.setSize (30, 40);
+    snapshot (small);
+    EXPECT_EQ (small.getKnobRadius(), 8.0f);
     EXPECT_EQ (callback.nameRequests, 0);
-}
 
-TEST (KnobLayout, ACaptionNamesTheParameterUnlessHidden)
-{
-    RecordingCallback callback;
     MVImageKnob knob;
     bind (knob, callback, 112, 8);
     EXPECT_GT (callback.nameRequests, 0);
@@ -75,16 +72,8 @@ TEST (KnobHitTest, OnlyPointsWithinTenPixelsOfTheKnobEdgeHit)
     EXPECT_FALSE (knob.hitTest (111, 111));
 }
 
-TEST (KnobMouse, APressReportsTheKnobCentre)
-{
-    RecordingCallback callback;
-    MVKnob knob;
-    bind (knob, callback, 84);
-
-    EXPECT_EQ (reportedPress (knob, callback, { 10.0f, 70.0f }), juce::Point<float> (42.0f, 31.0f));
-}
-
-TEST (KnobMouse, AFullHeightDragUpRaisesTheValueByPoint45)
+// A press reports the knob's centre; a full-height drag up moves by 0.45, with Alt by 0.045.
+TEST (KnobMouse, APressReportsTheCentreAndAFullHeightDragMovesByPoint45)
 {
     RecordingCallback callback;
     MVImageKnob imageKnob;
@@ -93,23 +82,16 @@ TEST (KnobMouse, AFullHeightDragUpRaisesTheValueByPoint45)
     bind (knob, callback, 84);
     imageKnob.setValue (0.2f);
     knob.setValue (0.2f);
-
     dragVertically (imageKnob, 56.0f, 100.0f, 100.0f - 112.0f);
     dragVertically (knob, 42.0f, 80.0f, 80.0f - 84.0f);
-
     EXPECT_NEAR (imageKnob.getValue(), 0.65f, 1.0e-6f);
     EXPECT_NEAR (knob.getValue(), 0.65f, 1.0e-6f);
-}
 
-TEST (KnobMouse, WithAltAFullHeightDragMovesByPoint045)
-{
-    RecordingCallback callback;
-    MVKnob knob;
-    bind (knob, callback, 84);
     knob.setValue (0.5f);
-
     dragVertically (knob, 42.0f, 84.0f, 0.0f, altDrag());
     EXPECT_NEAR (knob.getValue(), 0.545f, 1.0e-6f);
+
+    EXPECT_EQ (reportedPress (knob, callback, { 10.0f, 70.0f }), juce::Point<float> (42.0f, 31.0f));
 }
 
 TEST (KnobMouse, DragStepsFollowTheLastPositionNotThePress)

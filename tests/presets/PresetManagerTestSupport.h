@@ -185,7 +185,7 @@ namespace PresetManagerTest
         }
 
         std::unique_ptr<OndrellaAudioProcessor> processor;
-        TestSupport::HostedEditor<OndrellaAudioProcessorEditor> editor;
+        std::unique_ptr<OndrellaAudioProcessorEditor, TestSupport::CloseAsHostDoes> editor;
         DialogScript dialogs;
         juce::File mine, other;
 

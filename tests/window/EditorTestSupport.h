@@ -125,7 +125,7 @@ namespace EditorTest
 
         OndrellaAudioProcessor processor;
         HostRecorder host;
-        TestSupport::HostedEditor<OndrellaAudioProcessorEditor> editor;
+        std::unique_ptr<OndrellaAudioProcessorEditor, TestSupport::CloseAsHostDoes> editor;
 
     private:
         void send (juce::Point<float> p, juce::ModifierKeys mods)    { mouse.send (*editor, p, mods); }
