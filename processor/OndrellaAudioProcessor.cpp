@@ -38,8 +38,9 @@ OndrellaAudioProcessor::OndrellaAudioProcessor()
 
 OndrellaAudioProcessor::~OndrellaAudioProcessor()
 {
-    // A restore's preset still waiting for the message thread has nothing left to go to.
-    cancelPendingUpdate();
+    // A hand-over running on the message thread finishes before the store and the listeners go;
+    // one still waiting never runs.
+    restoreHandOver.close();
 }
 
 //==============================================================================

@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "../dsp/TapeEngine.h"
+#include "MessageThreadHandOver.h"
 #include "PresetStore.h"
 
 /** The processor the host creates for each instance of the plug-in.
@@ -17,11 +18,11 @@
     engine and the playing flag, never the store. Everything else runs on the message thread,
     except that a host may construct the processor, and read or restore its state, on a thread of
     its own. A restore there applies the values at once, but leaves the preset it names to the
-    message thread, which makes it current and broadcasts the change (see PresetStore).
+    message thread, which makes it current and broadcasts the change (see PresetStore). The
+    processor may be deleted on any thread, even while the message thread is doing that.
 */
 class OndrellaAudioProcessor  : public juce::AudioProcessor,
-                                public juce::ChangeBroadcaster,
-                                private juce::AsyncUpdater
+                                public juce::ChangeBroadcaster
 {
 public:
     OndrellaAudioProcessor();
@@ -79,7 +80,7 @@ public:
 
     /** Applies a state blob: missing values take their defaults, and unless parametersOnly
         trailing preset identity re-selects the current preset (off the message thread, once the
-        message thread has run). Ends with a change broadcast.
+        message thread has run). Ends with a change broadcast, which comes from the message thread.
     */
     void readState (const void* data, int sizeInBytes, bool parametersOnly);
 
@@ -93,8 +94,14 @@ public:
 private:
     void applyDefaultPreset();
 
-    /** Makes current the preset that a restore on another thread named. */
-    void handleAsyncUpdate() override;
+    /** On the message thread after a restore: makes current the preset that a restore on another
+        thread named, and broadcasts the change.
+    */
+    void restoreHandedOver();
+
+    // Every broadcast after a restore goes through this, never through the broadcaster's own
+    // message, whose delivery could outlive the processor when it is deleted on another thread.
+    MessageThreadHandOver restoreHandOver { [this] { restoreHandedOver(); } };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (OndrellaAudioProcessor)
 };

@@ -81,18 +81,17 @@ void OndrellaAudioProcessor::readState (const void* data, int sizeInBytes, bool 
             // The views read the store on the message thread: the preset named is handed over to
             // be made current there, while state reads on this thread name it at once.
             presetStore.noteRestoredIdentity (folderNameHash, presetNameHash);
-            triggerAsyncUpdate();
         }
     }
 
-    sendChangeMessage();
     engine.snapToTargets();
+    restoreHandOver.trigger();
 }
 
-void OndrellaAudioProcessor::handleAsyncUpdate()
+void OndrellaAudioProcessor::restoreHandedOver()
 {
-    if (presetStore.applyRestoredIdentity())
-        sendChangeMessage();
+    presetStore.applyRestoredIdentity();
+    sendSynchronousChangeMessage();
 }
 
 //==============================================================================

@@ -172,3 +172,37 @@ TEST_F (Concurrency, AHostRestoringPresetsFromItsThreadRacesBlocksAndTheOpenBrow
     EXPECT_TRUE (deck.tapeView.isPlaying());
     EXPECT_LT (deck.tapeView.getWheelAngle(), 0.0f);
 }
+
+TEST_F (Concurrency, AProcessorDeletedOnAHostThreadRightAfterARestore)
+{
+    // A state naming a stored factory preset, so that each restore hands a preset over.
+    juce::MemoryBlock state;
+    {
+        OndrellaAudioProcessor named;
+        ASSERT_TRUE (named.presetStore.selectPreset (1, 0));
+        named.getStateInformation (state);
+    }
+    ASSERT_EQ (state.getSize(), 72u);
+
+    // A scanner or a quick project reload, while the message thread sits in its dispatch loop as
+    // the framework's own message thread does when no editor is open.
+    std::atomic<bool> done { false };
+    std::thread host ([&]
+    {
+        for (int round = 0; round < 600; ++round)
+        {
+            OndrellaAudioProcessor processor;
+            processor.setStateInformation (state.getData(), (int) state.getSize());
+
+            // Deleted at once or a little later, so that some deletions meet the hand-over running.
+            for (int step = 0; step < round % 64; ++step)
+                std::this_thread::yield();
+        }
+
+        done.store (true);
+    });
+
+    EXPECT_TRUE (TestSupport::runMessagesUntil ([&] { return done.load(); }));
+    host.join();
+    EXPECT_TRUE (TestSupport::deliverPendingMessages());
+}
