@@ -1,5 +1,9 @@
 #include "PresetFile.h"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 // The four-character codes come from the plug-in target's own definitions.
 
 namespace
@@ -8,6 +12,57 @@ namespace
     // little-endian machine, so a file starts with the bytes "vroMttnR".
     constexpr juce::uint32 manufacturerWord = (juce::uint32) JucePlugin_ManufacturerCode;
     constexpr juce::uint32 productWord      = (juce::uint32) JucePlugin_PluginCode;
+
+    /** Creates a new file for a save beside its target and opens it for writing, or returns -1.
+
+        Created exclusively under a random name, so that no other save, in this program or another
+        one saving into the same folder, is ever given the same file. Hidden and without the preset
+        extension, so that a scan never lists a half-written file; and short whatever the target
+        is called, so that it fits wherever the target's own name does.
+    */
+    int createTemporaryFile (const juce::File& folder, juce::File& temporary)
+    {
+        static constexpr char characters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        juce::Random random;
+
+        for (int attempt = 0; attempt < 100; ++attempt)
+        {
+            juce::String name (".ondpreset-");
+
+            for (int i = 0; i < 8; ++i)
+                name << characters[random.nextInt ((int) sizeof (characters) - 1)];
+
+            temporary = folder.getChildFile (name + ".tmp");
+
+            // Made like any new file, so that the user's umask decides who may read the preset.
+            const auto descriptor = ::open (temporary.getFullPathName().toRawUTF8(),
+                                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+
+            if (descriptor >= 0 || errno != EEXIST)
+                return descriptor;
+        }
+
+        return -1;
+    }
+
+    bool writeWhole (int descriptor, const void* data, size_t size)
+    {
+        for (auto* next = static_cast<const char*> (data); size > 0;)
+        {
+            const auto written = ::write (descriptor, next, size);
+
+            if (written < 0 && errno == EINTR)
+                continue;
+
+            if (written <= 0)
+                return false;
+
+            next += written;
+            size -= (size_t) written;
+        }
+
+        return true;
+    }
 }
 
 bool PresetFileHeader::findStateBlob (const void* content, size_t size, int rawSize, size_t& blobOffset) noexcept
@@ -72,29 +127,23 @@ juce::Result PresetFileHeader::writePresetFile (const juce::File& target, const 
     if (target.isDirectory())
         return juce::Result::fail ("a folder has that name");
 
-    // Hidden and without the preset extension, so that a scan never lists a half-written file; and
-    // short whatever the target is called, so that it fits wherever the target's own name does.
-    const auto temporary = folder.getNonexistentChildFile (".ondpreset-saving", ".tmp", false);
     const auto bytes = makePresetFile (stateBlob);
-    bool written = false;
+    juce::File temporary;
+    const auto descriptor = createTemporaryFile (folder, temporary);
 
+    if (descriptor >= 0)
     {
-        juce::FileOutputStream out (temporary, 8192);
+        const auto written = writeWhole (descriptor, bytes.getData(), bytes.getSize()) && ::fsync (descriptor) == 0;
 
-        if (out.openedOk())
-        {
-            out.write (bytes.getData(), bytes.getSize());
-            out.flush();
-            written = out.getStatus().wasOk();
-        }
+        if (::close (descriptor) == 0 && written
+             && ::rename (temporary.getFullPathName().toRawUTF8(), target.getFullPathName().toRawUTF8()) == 0)
+            return juce::Result::ok();
+
+        // Still this save's own file: nobody else can have been given its name.
+        ::unlink (temporary.getFullPathName().toRawUTF8());
     }
 
-    if (written && temporary.getSize() == (juce::int64) bytes.getSize() && temporary.replaceFileIn (target))
-        return juce::Result::ok();
-
-    temporary.deleteFile();
-
-    // The stream's own error text is the system's; the user is told in the plug-in's words.
+    // The system's own error text is not for the user, who is told in the plug-in's words.
     if (! folder.hasWriteAccess())
         return juce::Result::fail ("folder cannot be written");
 

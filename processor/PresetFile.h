@@ -36,9 +36,10 @@ struct PresetFileHeader
     static juce::MemoryBlock makePresetFile (const juce::MemoryBlock& stateBlob, juce::uint32 version = formatVersion);
 
     /** Writes a preset file for a state blob so that the target is either replaced whole or left as it
-        was: the bytes go to a hidden temporary file in the same folder, which is then moved over the
-        target. When anything fails, any old file is left untouched and the result says why in a few
-        words ("folder cannot be written", "disk full", ...), for a line shown to the user.
+        was: the bytes go to a hidden temporary file of this save's own in the same folder, which is
+        synced and then moved over the target. Other programs may save into the same folder at the
+        same time. When anything fails, any old file is left untouched and the result says why in a
+        few words ("folder cannot be written", "disk full", ...), for a line shown to the user.
     */
     static juce::Result writePresetFile (const juce::File& target, const juce::MemoryBlock& stateBlob);
 };

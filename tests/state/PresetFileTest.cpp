@@ -3,6 +3,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
@@ -102,6 +104,57 @@ TEST_F (PresetFile, WritingReplacesTheOldFileWhole)
 
     // Nothing but the targets is left behind.
     EXPECT_EQ (sandbox.findChildFiles (juce::File::findFiles, false, "*").size(), 2);
+}
+
+TEST_F (PresetFile, TwoProgramsSavingIntoOneFolderAtOnceEachSaveWhatTheyWrote)
+{
+    // Two programs save their own eight targets over and over into one folder, each save with
+    // values of its own, and read back every target at once: a save said to be done holds its bytes.
+    const auto folder = sandbox.getChildFile ("shared");
+    ASSERT_TRUE (folder.createDirectory().wasOk());
+    int start[2];
+    ASSERT_EQ (::pipe (start), 0);
+    pid_t programs[2] {};
+
+    for (int program = 0; program < 2; ++program)
+    {
+        programs[program] = ::fork();
+        ASSERT_GE (programs[program], 0);
+
+        if (programs[program] == 0)
+        {
+            // Both start when the test closes the pipe.
+            char nothing;
+            ::close (start[1]);
+            [[maybe_unused]] const auto unblocked = ::read (start[0], &nothing, 1);
+            int faults = 0;
+
+            for (int round = 0; round < 400; ++round)
+            {
+                const auto blob = makeBlob ({ (float) program, (float) round / 400.0f });
+                const auto target = folder.getChildFile (juce::String (program) + "-" + juce::String (round % 8) + ".ondpreset");
+                juce::MemoryBlock content;
+
+                if (! PresetFileHeader::writePresetFile (target, blob) || ! target.loadFileAsData (content)
+                     || content != PresetFileHeader::makePresetFile (blob))
+                    ++faults;
+            }
+
+            ::_exit (juce::jmin (faults, 100));
+        }
+    }
+
+    ::close (start[0]);
+    ::close (start[1]);
+
+    for (const auto program : programs)
+    {
+        int status = -1;
+        ASSERT_EQ (::waitpid (program, &status, 0), program);
+        EXPECT_TRUE (WIFEXITED (status) && WEXITSTATUS (status) == 0) << "faults: " << WEXITSTATUS (status);
+    }
+
+    EXPECT_EQ (folder.findChildFiles (juce::File::findFiles, false, "*").size(), 16);
 }
 
 TEST_F (PresetFile, FailedWriteLeavesTheOldFileAndSaysWhy)
