@@ -115,7 +115,7 @@ void PresetManagerView::showCurrentPreset (const PresetEntry& record)
     presetBar.repaint();
 
     // Saving over a factory preset, or over a state no stored preset holds, is never offered.
-    panel.saveButton.setButtonEnabled (record.valid && record.writable);
+    panel.saveButton.setButtonEnabled (presetStore->canSaveOver (record));
 }
 
 void PresetManagerView::refreshCurrentPreset()
@@ -310,13 +310,11 @@ void PresetManagerView::saveAsClicked()
 
 void PresetManagerView::saveClicked()
 {
-    const auto current = presetStore->currentPreset;
-
     if (auto data = delegate->getCurrentStateData())
     {
-        // Saved over the preset's own file: its display name can differ from the file's ("Take.2" shows as "Take2").
-        const auto name = current.path.isNotEmpty() ? juce::File (current.path).getFileNameWithoutExtension() : current.name;
-        const auto saved = presetStore->savePresetToFolder (*data, name, current.folder);
+        // Saved over the preset's own file, whatever its name: the names shown can differ from the
+        // files' ("Take.2" shows as "Take2"), and the name rule guards only new files.
+        const auto saved = presetStore->saveCurrentPreset (*data);
 
         // A failed save changed nothing, so nothing is shown again.
         if (saved.failed())
@@ -342,14 +340,12 @@ void PresetManagerView::exportClicked()
 
 bool PresetManagerView::presetNameExists (int folder, const juce::String& name)
 {
-    // Saving replaces a file exactly when one of that name is there; names are not compared, since
-    // a file system may or may not tell letter cases apart.
-    const auto directory = presetStore->getFolderDirectory (folder);
-
-    if (directory == juce::File() || ! PresetStore::isAcceptablePresetName (name))
+    // Saving replaces a file exactly when the one it would write is there; names are not compared,
+    // since a file system may or may not tell letter cases apart.
+    if (presetStore->getFolderDirectory (folder) == juce::File() || ! PresetStore::isAcceptablePresetName (name))
         return false;
 
-    return directory.getChildFile (name + "." + presetStore->extension).exists();
+    return presetStore->presetFileForName (folder, name).exists();
 }
 
 void PresetManagerView::saveAsCancelled()

@@ -246,7 +246,7 @@ juce::Result PresetStore::savePresetToFolder (const juce::MemoryBlock& stateBlob
         return juce::Result::fail ("name cannot be used");
 
     const auto directory = getFolderDirectory (folder);
-    const auto file = directory.getChildFile (name + "." + extension);
+    const auto file = presetFileForName (folder, name);
 
     // The name check already rules this out; the file must still never land anywhere else.
     if (file.getParentDirectory() != directory)
@@ -255,6 +255,48 @@ juce::Result PresetStore::savePresetToFolder (const juce::MemoryBlock& stateBlob
     if (! makeUserPresetsDirectory())
         return juce::Result::fail ("folder cannot be created");
 
+    return writePresetFile (folder, file, stateBlob);
+}
+
+juce::File PresetStore::presetFileForName (int folder, const juce::String& name) const
+{
+    const auto directory = getFolderDirectory (folder);
+    const auto file = directory.getChildFile (name + "." + extension);
+
+    if (file.exists() || ! directory.isDirectory())
+        return file;
+
+    // The scan lists "Tape.ONDPRESET" as "Tape" too, and saving "Tape" must replace it, not add a second "Tape".
+    for (const auto& child : juce::RangedDirectoryIterator (directory, false, "*", juce::File::findFiles))
+    {
+        const auto existing = child.getFile();
+
+        if (existing.getFileNameWithoutExtension() == name && existing.getFileExtension().equalsIgnoreCase (file.getFileExtension()))
+            return existing;
+    }
+
+    return file;
+}
+
+bool PresetStore::canSaveOver (const PresetEntry& entry) const
+{
+    return entry.valid && entry.writable && juce::isPositiveAndBelow (entry.folder, folders.size())
+            && folders.getReference (entry.folder).writable
+            && juce::File (entry.path).getParentDirectory() == getFolderDirectory (entry.folder);
+}
+
+juce::Result PresetStore::saveCurrentPreset (const juce::MemoryBlock& stateBlob)
+{
+    jassert (isStoreThread());
+
+    if (! canSaveOver (currentPreset))
+        return juce::Result::fail ("folder cannot be written");
+
+    return writePresetFile (currentPreset.folder, juce::File (currentPreset.path), stateBlob);
+}
+
+juce::Result PresetStore::writePresetFile (int folder, const juce::File& file, const juce::MemoryBlock& stateBlob)
+{
     const auto written = PresetFileHeader::writePresetFile (file, stateBlob);
 
     if (written.failed())

@@ -110,11 +110,27 @@ public:
     /** Saves a state blob (written with parametersOnly set) as a preset in the user folder and makes
         the file just written the current preset.
 
-        The old file of the same name is replaced only once the new one is complete. Fails, leaving the
-        folder and the current preset as they were, when the folder is not the writable one, the name is
-        not acceptable, or the file cannot be written; the result then says why in a few words.
+        The old file of the same name (see presetFileForName) is replaced only once the new one is
+        complete. Fails, leaving the folder and the current preset as they were, when the folder is not
+        the writable one, the name is not acceptable, or the file cannot be written; the result then
+        says why in a few words.
     */
     juce::Result savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder);
+
+    /** The file a preset of that name is saved as in a folder: the one already there, whatever the
+        letter case of its extension, or else the name with the preset extension.
+    */
+    juce::File presetFileForName (int folder, const juce::String& name) const;
+
+    /** Whether a preset can be saved over its own file: a stored preset of the writable folder.
+        Its file name need not be one a new preset could be given.
+    */
+    bool canSaveOver (const PresetEntry& entry) const;
+
+    /** Saves a state blob over the current preset's own file, as savePresetToFolder does; fails,
+        changing nothing, when canSaveOver refuses the current preset.
+    */
+    juce::Result saveCurrentPreset (const juce::MemoryBlock& stateBlob);
 
     /** Deletes a user preset's file, provided it lies in the user presets folder, and rescans that
         folder; a current preset that was that file is marked not valid.
@@ -174,6 +190,7 @@ public:
 private:
     juce::File factoryDirectory() const;
     bool makeUserPresetsDirectory() const;
+    juce::Result writePresetFile (int folder, const juce::File& file, const juce::MemoryBlock& stateBlob);
 
     bool readFolder (int folder);
     void setCurrentPreset (const PresetEntry& entry);

@@ -71,12 +71,25 @@ TEST_F (SaveAndDelete, SaveWritesTheStateOverTheCurrentPresetsOwnFile)
     EXPECT_TRUE (view().presetList.getItem (3)->isSelected());
     EXPECT_EQ (store().currentPreset.path, take.getFullPathName());
 
+    // Nor may a file copied in by hand whose name no new preset could have, or whose extension is
+    // in capitals, gain a second file beside it.
+    const auto draft = writePreset (userPresetsFolder().getChildFile ("~Draft.ONDPRESET"), { 0.2f });
+    manager().presetMessageReceived (nullptr, "r");
+    clickRow (view().presetList, 4);
+    ASSERT_EQ (store().currentPreset.path, draft.getFullPathName());
+    EXPECT_TRUE (view().panel.saveButton.isButtonEnabled());
+    turn (3, 0.4f);
+    click (view().panel.saveButton);
+    EXPECT_EQ (contentOf (draft), presetFileOfCurrentState());
+    EXPECT_EQ (rowTexts (view().presetList), juce::StringArray ("Aaa", "Mine", "Other", "Take2", "~Draft"));
+    EXPECT_TRUE (view().getFailure().isEmpty());
+
     // A factory preset cannot be saved over: the button is disabled and its click writes nothing.
     clickRow (view().folderList, factoryFolder);
     clickRow (view().presetList, 1);
     EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());
     click (view().panel.saveButton);
-    EXPECT_EQ (userFileCount(), 4);
+    EXPECT_EQ (userFileCount(), 5);
 }
 
 TEST_F (SaveAndDelete, SaveAsWritesANewPresetAndMakesItCurrent)
@@ -153,6 +166,15 @@ TEST_F (SaveAndDelete, SaveAsOffersSaveForNamesTheStoreTakesAndOverwriteExactlyW
     EXPECT_TRUE (showsOverwrite());
     setName ("Take2");
     EXPECT_TRUE (showsSave (true));
+
+    // "Loud.ONDPRESET" is listed as "Loud", and Overwrite replaces that very file.
+    const auto loud = writePreset (userPresetsFolder().getChildFile ("Loud.ONDPRESET"), {});
+    setName ("Loud");
+    ASSERT_TRUE (showsOverwrite());
+    click (saveAs().overwriteButton);
+    EXPECT_EQ (contentOf (loud), presetFileOfCurrentState());
+    EXPECT_FALSE (userPresetsFolder().getChildFile ("Loud.ondpreset").exists());
+    click (view().panel.saveAsButton);
 
     // A file that appears after Save was shown is not replaced: Overwrite is shown instead.
     setName ("Fresh");
