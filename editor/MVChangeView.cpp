@@ -3,7 +3,6 @@
 
 MVChangeView::MVChangeView()
 {
-    setOpaque (true);
     setInterceptsMouseClicks (false, false);
     setAlpha (0.0f);
 }
@@ -20,8 +19,10 @@ void MVChangeView::stepFade()
     fadeAlpha = juce::jlimit (0.0f, 1.0f, fadeAlpha + (showing ? fadeStep : -fadeStep));
     setAlpha (fadeAlpha);
 
-    // Faded out it is hidden too: the framework leaves the parts of lower siblings that a visible
-    // opaque component covers unpainted, however transparent it is.
+    // The framework leaves the parts of lower siblings that a visible opaque component covers
+    // unpainted, however transparent it is: so it is opaque only at full alpha, and hidden once
+    // faded out.
+    setOpaque (fadeAlpha >= 1.0f);
     setVisible (fadeAlpha > 0.0f);
 }
 

@@ -7,9 +7,10 @@
 /** The small plate that shows a parameter's value above the control being held.
 
     It never takes a mouse click. It is shown and hidden by its fade: while showing, each fade
-    step raises the alpha by 0.08 towards 1, otherwise lowers it towards 0, and at 0 it is not
-    visible at all. Its owner adds it as a hidden child. Its text stays between presses, so a
-    wheel turn while hidden updates it without showing it.
+    step raises the alpha by 0.08 towards 1, otherwise lowers it towards 0. It is opaque only at
+    full alpha, so what lies under it shows through while it fades, and at 0 it is not visible at
+    all. Its owner adds it as a hidden child. Its text stays between presses, so a wheel turn
+    while hidden updates it without showing it.
 */
 class MVChangeView  : public juce::Component
 {

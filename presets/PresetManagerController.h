@@ -76,6 +76,7 @@ public:
     void importPreset() override;
     void exportPreset() override;
     void deletePreset (int folder, int preset) override;
+    bool isFileDialogPending() override     { return fileDialogOpen; }
 
     void presetMessageReceived (PresetChangeObserver* observer, const char* message) override;
 

@@ -182,6 +182,8 @@ void PresetManagerView::revealClicked()
     if (parentComponent == nullptr)
         return;
 
+    // A failure line belongs to the action that failed, never to a later opening.
+    showFailure ({});
     background.setBounds (parentComponent->getLocalBounds());
     parentComponent->addAndMakeVisible (background);
     parentComponent->addAndMakeVisible (this);
@@ -190,7 +192,9 @@ void PresetManagerView::revealClicked()
 
 void PresetManagerView::backgroundClicked()
 {
-    closeBrowser();
+    // A pending file dialog answers into this browser, so it stays open until the answer comes.
+    if (! delegate->isFileDialogPending())
+        closeBrowser();
 }
 
 void PresetManagerView::showFailure (const juce::String& line)

@@ -27,7 +27,8 @@ public:
     The bar is always on screen (the editor places it). A click on it opens the browser: a dimming
     plate over the whole editor and, in front of it, this framed panel with the action buttons, the
     folder list and the preset list. A click on the plate, or on the view's 11-pixel margin, closes
-    it again. Save As and Delete show their overlays inside the view.
+    it again, except while a file dialog it opened is pending. Save As and Delete show their
+    overlays inside the view.
 
     The view reads the preset store directly; everything that touches the plug-in's state or the
     file system outside the store goes through its Delegate (the preset manager's controller).
@@ -59,9 +60,14 @@ public:
         virtual void importPreset() = 0;
         virtual void exportPreset() = 0;
         virtual void deletePreset (int folder, int preset) = 0;
+
+        /** True while a file dialog that Import or Export opened has not been answered. */
+        virtual bool isFileDialogPending() = 0;
     };
 
-    /** The plate that dims the editor behind the open browser; a click on it closes the browser. */
+    /** The plate that dims the editor behind the open browser; a click on it closes the browser
+        unless a file dialog is pending.
+    */
     class Background  : public juce::Component
     {
     public:
@@ -100,7 +106,8 @@ public:
     void refreshCurrentPreset();
 
     /** Shows one short line under the action buttons, saying why a save or an export failed. It goes
-        with the next click in the browser, or an empty line hides it at once.
+        with the next click in the browser, or an empty line hides it at once; the browser always
+        opens without one.
     */
     void showFailure (const juce::String& line);
     const juce::String& getFailure() const noexcept     { return failureLine; }

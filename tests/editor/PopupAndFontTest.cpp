@@ -14,7 +14,7 @@ TEST (ValuePopup, StartsInvisibleAndNeverTakesAClick)
     MVChangeView popup;
     EXPECT_EQ (popup.getAlpha(), 0.0f);
     EXPECT_FALSE (popup.getShowing());
-    EXPECT_TRUE (popup.isOpaque());
+    EXPECT_FALSE (popup.isOpaque());
 
     bool takesClicks = true, childrenTakeClicks = true;
     popup.getInterceptsMouseClicks (takesClicks, childrenTakeClicks);
@@ -50,6 +50,7 @@ TEST (ValuePopup, FadesInAndOutByPoint08PerStep)
         popup.stepFade();
         ++steps;
         EXPECT_NEAR (popup.getAlpha(), popup.getFadeAlpha(), 1.0f / 255.0f);
+        EXPECT_EQ (popup.isOpaque(), popup.getFadeAlpha() == 1.0f) << popup.getFadeAlpha();   // what lies under shows through
     }
 
     EXPECT_EQ (steps, 13);
@@ -59,6 +60,7 @@ TEST (ValuePopup, FadesInAndOutByPoint08PerStep)
     popup.setShowing (false);
     popup.stepFade();
     EXPECT_NEAR (popup.getFadeAlpha(), 0.92f, 1.0e-6f);
+    EXPECT_FALSE (popup.isOpaque());
 
     for (int i = 0; i < 20; ++i)
         popup.stepFade();

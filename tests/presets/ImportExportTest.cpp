@@ -68,6 +68,8 @@ TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowserWhateverTheF
     click (view().panel.importButton);
 
     ASSERT_EQ (dialogs.asked.size(), 1u);   // what it asks is checked through the platform's own dialog below
+    click (view(), { 5, 100 });   // the plate does not close the browser the pending dialog answers into
+    EXPECT_TRUE (browserIsOpen());
     dialogs.choose ({});   // cancelled
     EXPECT_TRUE (browserIsOpen());
     expectUntouchedDefault();
@@ -138,6 +140,19 @@ TEST_F (ImportExport, ExportWritesAFileImportCanListAndAsksBeforeReplacingOne)
     exportThroughDialog (kept);
     EXPECT_EQ (dialogs.asked.size(), 6u);
     EXPECT_EQ (contentOf (kept), presetFileOfCurrentState());
+
+    // A failure shows at once in the browser the export started from, which the plate does not
+    // close while the dialog is pending; opened again, the browser has no failure line.
+    click (view().panel.exportButton);
+    click (view(), { 5, 100 });
+    ASSERT_TRUE (browserIsOpen());
+    dialogs.choose (mine.getChildFile ("Out"));
+    EXPECT_TRUE (view().getFailure().startsWith ("Could not export: ")) << view().getFailure();
+    click (view(), { 5, 100 });
+    EXPECT_FALSE (browserIsOpen());
+    view().showFailure ("Could not export: long past");
+    click (view().presetBar);
+    EXPECT_TRUE (view().getFailure().isEmpty());
 }
 
 TEST_F (ImportExport, ADialogAnsweredAfterTheEditorHasClosedDoesNothing)

@@ -3,9 +3,11 @@
 
 #include "EditorTestSupport.h"
 
+#include "editor/Palette.h"
 #include "editor/ValueText.h"
 #include "processor/ParameterTable.h"
 
+#include <cstdlib>
 #include <limits>
 #include <tuple>
 
@@ -28,21 +30,44 @@ TEST (EditorEdges, TheBackCanBeTurnedRoundAtAnySize)
     }
 }
 
-TEST (EditorEdges, AFadedOutPopupIsHiddenAndLeavesWhatLiesBelowItPainted)
+TEST (EditorEdges, AFadingPopupShowsWhatLiesBelowItAndOnceFadedOutIsHidden)
 {
     OpenEditor e;
     ASSERT_NE (e.editor, nullptr);
     auto& popup = e->valuePopup;
 
     // At this size the HEAD QUALITY pop-up lies over the preset bar's name.
-    e->setSize (600, 240);
+    e->setSize (600, 250);
     const auto before = e->createComponentSnapshot (e->getLocalBounds());
     const auto knob = e.centreOf (e->headQualityKnob);
 
     e.press (knob);
     e->timerCallback();
     EXPECT_TRUE (popup.isVisible());
-    ASSERT_TRUE (popup.getBounds().intersects (e->presetManager.view.presetBar.getBounds()));
+    const auto under = popup.getBounds().getIntersection (e->presetManager.view.presetBar.getBounds());
+    ASSERT_FALSE (under.isEmpty());
+
+    // Half-way in, the bar under the plain plate is blended with it, not left out.
+    while (popup.getFadeAlpha() < 0.5f)
+        e->timerCallback();
+
+    const auto plate = popup.createComponentSnapshot (popup.getLocalBounds());
+    const auto during = e->createComponentSnapshot (e->getLocalBounds());
+    int plain = 0, unblended = 0;
+
+    for (int y = under.getY(); y < under.getBottom(); ++y)
+        for (int x = under.getX(); x < under.getRight(); ++x)
+            if (plate.getPixelAt (x - popup.getX(), y - popup.getY()) == Palette::panel)
+            {
+                const auto blended = before.getPixelAt (x, y).interpolatedWith (Palette::panel, popup.getAlpha());
+                const auto actual = during.getPixelAt (x, y);
+                ++plain;
+                unblended += std::abs (actual.getRed() - blended.getRed()) + std::abs (actual.getGreen() - blended.getGreen())
+                               + std::abs (actual.getBlue() - blended.getBlue()) > 6 ? 1 : 0;
+            }
+
+    EXPECT_GT (plain, 100);
+    EXPECT_EQ (unblended, 0) << "of " << plain;
 
     e.release (knob);
     while (popup.getFadeAlpha() > 0.0f)
