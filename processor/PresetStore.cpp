@@ -252,9 +252,6 @@ juce::Result PresetStore::savePresetToFolder (const juce::MemoryBlock& stateBlob
     if (file.getParentDirectory() != directory)
         return juce::Result::fail ("name cannot be used");
 
-    if (! makeUserPresetsDirectory())
-        return juce::Result::fail ("folder cannot be created");
-
     return writePresetFile (folder, file, stateBlob);
 }
 
@@ -297,6 +294,10 @@ juce::Result PresetStore::saveCurrentPreset (const juce::MemoryBlock& stateBlob)
 
 juce::Result PresetStore::writePresetFile (int folder, const juce::File& file, const juce::MemoryBlock& stateBlob)
 {
+    // Made at the first save, and made again when it has gone since.
+    if (! makeUserPresetsDirectory())
+        return juce::Result::fail ("folder cannot be created");
+
     const auto written = PresetFileHeader::writePresetFile (file, stateBlob);
 
     if (written.failed())

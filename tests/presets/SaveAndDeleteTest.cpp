@@ -73,7 +73,7 @@ TEST_F (SaveAndDelete, SaveWritesTheStateOverTheCurrentPresetsOwnFile)
 
     // Nor may a file copied in by hand whose name no new preset could have, or whose extension is
     // in capitals, gain a second file beside it.
-    const auto draft = writePreset (userPresetsFolder().getChildFile ("~Draft.ONDPRESET"), { 0.2f });
+    const auto draft = writePreset (juce::File (userPresetsFolder().getFullPathName() + "/~Draft.ONDPRESET"), { 0.2f });
     manager().presetMessageReceived (nullptr, "r");
     clickRow (view().presetList, 4);
     ASSERT_EQ (store().currentPreset.path, draft.getFullPathName());
