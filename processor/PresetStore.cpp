@@ -40,7 +40,7 @@ PresetStore::PresetStore()
     userFolder.index = folders.size();
     folders.add (userFolder);
     readFolder (userFolder.index);
-    publish (false);
+    publishEntries();
 }
 
 //==============================================================================
@@ -106,7 +106,7 @@ bool PresetStore::scanFolder (int folderIndex)
     const auto scanned = readFolder (folderIndex);
 
     if (scanned)
-        publish (false);
+        publishEntries();
 
     return scanned;
 }
@@ -186,7 +186,7 @@ void PresetStore::identifyCurrentPreset (int folderNameHash, int presetNameHash)
     }
 
     currentPreset.valid = false;
-    publish (true);
+    publishChoice();
 }
 
 void PresetStore::markCurrentPresetNotStored (const juce::String& displayName)
@@ -194,13 +194,13 @@ void PresetStore::markCurrentPresetNotStored (const juce::String& displayName)
     jassert (isStoreThread());
     currentPreset.valid = false;
     currentPreset.name = displayName;
-    publish (true);
+    publishChoice();
 }
 
 void PresetStore::setCurrentPreset (const PresetEntry& entry)
 {
     currentPreset = entry;
-    publish (true);
+    publishChoice();
 }
 
 std::unique_ptr<juce::MemoryBlock> PresetStore::loadPresetData (int folder, int preset) const
@@ -252,7 +252,7 @@ juce::Result PresetStore::savePresetToFolder (const juce::MemoryBlock& stateBlob
     if (file.getParentDirectory() != directory)
         return juce::Result::fail ("name cannot be used");
 
-    return writePresetFile (folder, file, stateBlob);
+    return writeAndMakeCurrent (folder, file, stateBlob);
 }
 
 juce::File PresetStore::presetFileForName (int folder, const juce::String& name) const
@@ -289,10 +289,10 @@ juce::Result PresetStore::saveCurrentPreset (const juce::MemoryBlock& stateBlob)
     if (! canSaveOver (currentPreset))
         return juce::Result::fail ("folder cannot be written");
 
-    return writePresetFile (currentPreset.folder, juce::File (currentPreset.path), stateBlob);
+    return writeAndMakeCurrent (currentPreset.folder, juce::File (currentPreset.path), stateBlob);
 }
 
-juce::Result PresetStore::writePresetFile (int folder, const juce::File& file, const juce::MemoryBlock& stateBlob)
+juce::Result PresetStore::writeAndMakeCurrent (int folder, const juce::File& file, const juce::MemoryBlock& stateBlob)
 {
     // Made at the first save, and made again when it has gone since.
     if (! makeUserPresetsDirectory())
@@ -374,7 +374,7 @@ bool PresetStore::chooseDefaultPreset()
             if (entry.name == defaultPresetName)
             {
                 currentPreset = entry;
-                publish (true);
+                publishChoice();
                 return true;
             }
         }
@@ -382,14 +382,14 @@ bool PresetStore::chooseDefaultPreset()
 
     currentPreset.valid = false;
     currentPreset.name = defaultPresetName;
-    publish (true);
+    publishChoice();
     return false;
 }
 
 void PresetStore::clearFolders()
 {
     folders.clear();
-    publish (false);
+    publishEntries();
 }
 
 //==============================================================================
@@ -414,7 +414,7 @@ bool PresetStore::isStoredIdentity (int folderNameHash, int presetNameHash) cons
              != storedIdentities.end();
 }
 
-void PresetStore::publish (bool newChoice)
+void PresetStore::publishEntries()
 {
     std::vector<std::pair<int, int>> stored;
 
@@ -422,13 +422,19 @@ void PresetStore::publish (bool newChoice)
         for (const auto& entry : folder.entries)
             stored.emplace_back (folder.name.hashCode(), entry.name.hashCode());
 
+    // The current record may have moved with its file, or lost its folder.
     const auto identity = identityOf (currentPreset);
     const juce::ScopedLock lock (identityLock);
     publishedIdentity = identity;
     storedIdentities.swap (stored);
+}
 
-    if (newChoice)
-        restoredHashes.reset();
+void PresetStore::publishChoice()
+{
+    const auto identity = identityOf (currentPreset);
+    const juce::ScopedLock lock (identityLock);
+    publishedIdentity = identity;
+    restoredHashes.reset();
 }
 
 PresetIdentity PresetStore::currentIdentity() const
@@ -451,7 +457,7 @@ void PresetStore::noteRestoredIdentity (int folderNameHash, int presetNameHash)
     restoredHashes = std::make_pair (folderNameHash, presetNameHash);
 }
 
-bool PresetStore::applyRestoredIdentity()
+void PresetStore::applyRestoredIdentity()
 {
     jassert (isStoreThread());
 
@@ -459,10 +465,9 @@ bool PresetStore::applyRestoredIdentity()
     // finds the note gone before the store has taken it.
     const juce::ScopedLock lock (identityLock);
 
-    if (! restoredHashes.has_value())
-        return false;
-
-    const auto [folderNameHash, presetNameHash] = *restoredHashes;
-    identifyCurrentPreset (folderNameHash, presetNameHash);
-    return true;
+    if (restoredHashes.has_value())
+    {
+        const auto [folderNameHash, presetNameHash] = *restoredHashes;
+        identifyCurrentPreset (folderNameHash, presetNameHash);
+    }
 }

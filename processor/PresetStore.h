@@ -162,10 +162,10 @@ public:
     */
     void noteRestoredIdentity (int folderNameHash, int presetNameHash);
 
-    /** Message thread: makes current the preset the last noted restore named. Returns false when
-        there is none, or when a preset chosen since (a load, a save, an import) has replaced it.
+    /** Message thread: makes current the preset the last noted restore named, unless a preset
+        chosen since (a load, a save, an import) has replaced the note.
     */
-    bool applyRestoredIdentity();
+    void applyRestoredIdentity();
 
     /** Whether this thread may touch the folders and the current preset: the message thread, or
         one that holds the message manager's lock.
@@ -190,17 +190,22 @@ public:
 private:
     juce::File factoryDirectory() const;
     bool makeUserPresetsDirectory() const;
-    juce::Result writePresetFile (int folder, const juce::File& file, const juce::MemoryBlock& stateBlob);
+    juce::Result writeAndMakeCurrent (int folder, const juce::File& file, const juce::MemoryBlock& stateBlob);
 
     bool readFolder (int folder);
     void setCurrentPreset (const PresetEntry& entry);
     PresetIdentity identityOf (const PresetEntry& entry) const;
     bool isStoredIdentity (int folderNameHash, int presetNameHash) const;
 
-    /** After the current preset or a folder's entries changed: republishes both for other threads.
-        A new choice of preset also drops a noted restore, which it is newer than.
+    /** After a folder's entries changed: republishes the stored presets' and the current preset's
+        identities for other threads.
     */
-    void publish (bool newChoice);
+    void publishEntries();
+
+    /** After a new choice of current preset: republishes its identity and drops a noted restore,
+        which the choice is newer than.
+    */
+    void publishChoice();
 
     // Guarded by identityLock; written by the message thread, except the noted restore.
     mutable juce::CriticalSection identityLock;
