@@ -169,24 +169,36 @@ void PresetStore::identifyCurrentPreset (int folderNameHash, int presetNameHash)
 {
     jassert (isStoreThread());
 
-    for (const auto& folder : folders)
-    {
-        if (folder.name.hashCode() != folderNameHash)
-            continue;
+    // The current preset answers to its own identity: it stays, with its own file, even when
+    // other files answer to it too.
+    const auto current = identityOf (currentPreset);
 
-        // A folder of that name without such a preset lets the search go on.
-        for (const auto& entry : folder.entries)
-        {
-            if (entry.name.hashCode() == presetNameHash)
-            {
-                setCurrentPreset (entry);
-                return;
-            }
-        }
+    if (current.valid && current.folderNameHash == folderNameHash && current.presetNameHash == presetNameHash)
+    {
+        publishChoice();
+        return;
     }
 
-    currentPreset.valid = false;
-    publishChoice();
+    const PresetEntry* first = nullptr;
+    int matches = 0;
+
+    // A folder of that name without such a preset lets the search go on.
+    for (const auto& folder : folders)
+        if (folder.name.hashCode() == folderNameHash)
+            for (const auto& entry : folder.entries)
+                if (entry.name.hashCode() == presetNameHash && matches++ == 0)
+                    first = &entry;
+
+    if (first == nullptr)
+    {
+        currentPreset.valid = false;
+        publishChoice();
+        return;
+    }
+
+    // Files that show one name ("Take.2" and "Take2"), or names that hash alike, all answer: the
+    // first is shown, but which one the state meant is only a guess.
+    setCurrentPreset (*first, matches > 1);
 }
 
 void PresetStore::markCurrentPresetNotStored (const juce::String& displayName)
@@ -197,9 +209,10 @@ void PresetStore::markCurrentPresetNotStored (const juce::String& displayName)
     publishChoice();
 }
 
-void PresetStore::setCurrentPreset (const PresetEntry& entry)
+void PresetStore::setCurrentPreset (const PresetEntry& entry, bool guessed)
 {
     currentPreset = entry;
+    currentPresetGuessed = guessed;
     publishChoice();
 }
 
@@ -279,7 +292,8 @@ bool PresetStore::canSaveOver (const PresetEntry& entry) const
 {
     return entry.valid && entry.writable && juce::isPositiveAndBelow (entry.folder, folders.size())
             && folders.getReference (entry.folder).writable
-            && juce::File (entry.path).getParentDirectory() == getFolderDirectory (entry.folder);
+            && juce::File (entry.path).getParentDirectory() == getFolderDirectory (entry.folder)
+            && ! (currentPresetGuessed && entry.path == currentPreset.path);
 }
 
 juce::Result PresetStore::saveCurrentPreset (const juce::MemoryBlock& stateBlob)

@@ -94,8 +94,11 @@ public:
     /** Makes an entry current; false, changing nothing, for indices out of range. */
     bool selectPreset (int folder, int preset);
 
-    /** Makes current the first entry, in folder order, whose folder's and own name hash as given;
-        without one, the current preset is marked not valid (it keeps its name).
+    /** Makes current the preset a restored state names by the hash codes of its folder's and its own
+        name. A current preset with that identity stays as it is; otherwise the first entry, in folder
+        order, that has it becomes current, and when other entries have it too, it is not saved over
+        (see canSaveOver), since which of them the state meant cannot be known. Without any, the
+        current preset is marked not valid (it keeps its name).
     */
     void identifyCurrentPreset (int folderNameHash, int presetNameHash);
 
@@ -122,8 +125,9 @@ public:
     */
     juce::File presetFileForName (int folder, const juce::String& name) const;
 
-    /** Whether a preset can be saved over its own file: a stored preset of the writable folder.
-        Its file name need not be one a new preset could be given.
+    /** Whether a preset can be saved over its own file: a stored preset of the writable folder, and
+        not one that a restore only guessed at among several (see identifyCurrentPreset). Its file
+        name need not be one a new preset could be given.
     */
     bool canSaveOver (const PresetEntry& entry) const;
 
@@ -193,7 +197,7 @@ private:
     juce::Result writeAndMakeCurrent (int folder, const juce::File& file, const juce::MemoryBlock& stateBlob);
 
     bool readFolder (int folder);
-    void setCurrentPreset (const PresetEntry& entry);
+    void setCurrentPreset (const PresetEntry& entry, bool guessed = false);
     PresetIdentity identityOf (const PresetEntry& entry) const;
     bool isStoredIdentity (int folderNameHash, int presetNameHash) const;
 
@@ -206,6 +210,9 @@ private:
         which the choice is newer than.
     */
     void publishChoice();
+
+    // The current preset is the first of several entries a restore's identity matched.
+    bool currentPresetGuessed = false;
 
     // Guarded by identityLock; written by the message thread, except the noted restore.
     mutable juce::CriticalSection identityLock;

@@ -18,13 +18,6 @@ protected:
         return result;
     }
 
-    static juce::MemoryBlock contentOf (const juce::File& file)
-    {
-        juce::MemoryBlock content;
-        file.loadFileAsData (content);
-        return content;
-    }
-
     static std::vector<float> valuesIn (const juce::File& file)
     {
         auto content = contentOf (file);

@@ -153,19 +153,53 @@ TEST_F (StateBlob, UnknownPresetIdentityLeavesNoPresetCurrent)
     EXPECT_EQ (host.getSize(), 64u);
 }
 
-TEST_F (StateBlob, DuplicateNamesPickTheFirstAndBadFolderIndexWritesEmptyName)
+TEST_F (StateBlob, ARestoreKeepsTheCurrentPresetAndNeverLeavesAGuessToBeSavedOver)
 {
-    // Both files show as "Warm".
+    // Both files show as "Warm": the current one stays current through a restore of its state.
     writePreset (factoryRoot().getChildFile ("01_Set/01_Warm.ondpreset"), { 0.1f });
     writePreset (factoryRoot().getChildFile ("01_Set/02_Warm.ondpreset"), { 0.2f });
     OndrellaAudioProcessor processor;
     auto& store = processor.presetStore;
+    const auto restoreInto = [] (OndrellaAudioProcessor& target, OndrellaAudioProcessor& source)
+    {
+        target.presetStore.scanFolder (target.presetStore.folders.size() - 1);   // to list what the source saved
+        juce::MemoryBlock host;
+        source.getStateInformation (host);
+        target.setStateInformation (host.getData(), (int) host.getSize());
+    };
 
     ASSERT_TRUE (store.selectPreset (0, 1));
-    juce::MemoryBlock host;
-    processor.getStateInformation (host);
-    processor.setStateInformation (host.getData(), (int) host.getSize());
-    EXPECT_EQ (store.currentPreset.index, 0);
+    restoreInto (processor, processor);
+    EXPECT_EQ (store.currentPreset.index, 1);
+
+    // Save As "Take.2", then "Take2": both show as "Take2", and Save after a restore writes the one current.
+    const auto user = store.folders.size() - 1;
+    const auto takeDot2 = userPresetsFolder().getChildFile ("Take.2.ondpreset"), take2 = userPresetsFolder().getChildFile ("Take2.ondpreset");
+    ASSERT_TRUE (store.savePresetToFolder (makeBlob ({ 0.1f }), "Take.2", user));
+    ASSERT_TRUE (store.savePresetToFolder (makeBlob ({ 0.2f }), "Take2", user));
+    restoreInto (processor, processor);
+    ASSERT_TRUE (store.saveCurrentPreset (makeBlob ({ 0.9f })));
+    EXPECT_EQ (contentOf (take2), PresetFileHeader::makePresetFile (makeBlob ({ 0.9f })));
+    EXPECT_EQ (contentOf (takeDot2), PresetFileHeader::makePresetFile (makeBlob ({ 0.1f })));
+
+    // Where neither is current, the state could mean either: the first is shown, but never saved over.
+    OndrellaAudioProcessor other;
+    restoreInto (other, processor);
+    EXPECT_EQ (other.presetStore.currentPreset.path, takeDot2.getFullPathName());
+    EXPECT_FALSE (other.presetStore.saveCurrentPreset (makeBlob ({ 0.5f })));
+    EXPECT_EQ (contentOf (takeDot2), PresetFileHeader::makePresetFile (makeBlob ({ 0.1f })));
+
+    // Likewise for names that hash alike; a name only one file answers to is saved over as ever.
+    ASSERT_EQ (juce::String ("Verse 1a").hashCode(), juce::String ("Verse 2B").hashCode());
+    ASSERT_TRUE (store.savePresetToFolder (makeBlob ({}), "Verse 1a", user));
+    ASSERT_TRUE (store.savePresetToFolder (makeBlob ({}), "Verse 2B", user));
+    restoreInto (other, processor);
+    EXPECT_EQ (other.presetStore.currentPreset.name, "Verse 1a");
+    EXPECT_FALSE (other.presetStore.canSaveOver (other.presetStore.currentPreset));
+    ASSERT_TRUE (store.savePresetToFolder (makeBlob ({}), "Solo", user));
+    restoreInto (other, processor);
+    EXPECT_EQ (other.presetStore.currentPreset.name, "Solo");
+    EXPECT_TRUE (other.presetStore.canSaveOver (other.presetStore.currentPreset));
 
     store.currentPreset.folder = 7;
     juce::MemoryBlock outOfRange;

@@ -78,6 +78,13 @@ protected:
         return file;
     }
 
+    static juce::MemoryBlock contentOf (const juce::File& file)
+    {
+        juce::MemoryBlock content;
+        file.loadFileAsData (content);
+        return content;
+    }
+
     /** Writes a header-form preset file holding the given values. */
     static juce::File writePreset (const juce::File& file, std::vector<float> values)
     {
