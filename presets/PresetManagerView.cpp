@@ -295,6 +295,8 @@ void PresetManagerView::dialogueFinished (void*, int result, int folder, int)
 //==============================================================================
 void PresetManagerView::saveAsClicked()
 {
+    // A restore still on its way names the preset the name starts from.
+    presetStore->applyRestoredIdentity();
     auto data = delegate->getCurrentStateData();
     int targetFolder = -1;
 
@@ -314,6 +316,16 @@ void PresetManagerView::saveAsClicked()
 
 void PresetManagerView::saveClicked()
 {
+    // A restore still on its way names the preset Save acts on; when Save is not offered for that
+    // one, it is only shown.
+    presetStore->applyRestoredIdentity();
+
+    if (! presetStore->canSaveOver (presetStore->currentPreset))
+    {
+        showFolder (displayedFolder);
+        return;
+    }
+
     if (auto data = delegate->getCurrentStateData())
     {
         // Saved over the preset's own file, whatever its name: the names shown can differ from the

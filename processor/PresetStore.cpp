@@ -251,6 +251,7 @@ bool PresetStore::makeUserPresetsDirectory() const
 juce::Result PresetStore::savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder)
 {
     jassert (isStoreThread());
+    applyRestoredIdentity();
 
     if (! juce::isPositiveAndBelow (folder, folders.size()) || ! folders.getReference (folder).writable)
         return juce::Result::fail ("folder cannot be written");
@@ -299,6 +300,7 @@ bool PresetStore::canSaveOver (const PresetEntry& entry) const
 juce::Result PresetStore::saveCurrentPreset (const juce::MemoryBlock& stateBlob)
 {
     jassert (isStoreThread());
+    applyRestoredIdentity();
 
     if (! canSaveOver (currentPreset))
         return juce::Result::fail ("folder cannot be written");
@@ -335,6 +337,7 @@ juce::Result PresetStore::writeAndMakeCurrent (int folder, const juce::File& fil
 bool PresetStore::deletePresetFile (int folder, int preset)
 {
     jassert (isStoreThread());
+    applyRestoredIdentity();
 
     if (! juce::isPositiveAndBelow (folder, folders.size()) || ! folders.getReference (folder).writable
          || ! juce::isPositiveAndBelow (preset, folders.getReference (folder).entries.size()))

@@ -116,7 +116,8 @@ public:
         The old file of the same name (see presetFileForName) is replaced only once the new one is
         complete. Fails, leaving the folder and the current preset as they were, when the folder is not
         the writable one, the name is not acceptable, or the file cannot be written; the result then
-        says why in a few words.
+        says why in a few words. Like every save and delete, it first applies a restore still on its
+        way (see applyRestoredIdentity).
     */
     juce::Result savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder);
 
@@ -131,13 +132,15 @@ public:
     */
     bool canSaveOver (const PresetEntry& entry) const;
 
-    /** Saves a state blob over the current preset's own file, as savePresetToFolder does; fails,
-        changing nothing, when canSaveOver refuses the current preset.
+    /** Saves a state blob over the current preset's own file, as savePresetToFolder does, once a
+        restore still on its way has made its preset current; fails, changing nothing, when
+        canSaveOver refuses the current preset.
     */
     juce::Result saveCurrentPreset (const juce::MemoryBlock& stateBlob);
 
     /** Deletes a user preset's file, provided it lies in the user presets folder, and rescans that
-        folder; a current preset that was that file is marked not valid.
+        folder; a current preset that was that file (once a restore still on its way has made its
+        preset current) is marked not valid.
     */
     bool deletePresetFile (int folder, int preset);
 
@@ -167,7 +170,8 @@ public:
     void noteRestoredIdentity (int folderNameHash, int presetNameHash);
 
     /** Message thread: makes current the preset the last noted restore named, unless a preset
-        chosen since (a load, a save, an import) has replaced the note.
+        chosen since (a load, a save, an import) has replaced the note. The hand-over of the restore
+        calls it; so does everything that acts on the current preset before that has arrived.
     */
     void applyRestoredIdentity();
 

@@ -150,14 +150,15 @@ TEST_F (Concurrency, AHostRestoringPresetsFromItsThreadRacesBlocksAndTheOpenBrow
         AudioThread audio (processor, 2);
 
         // The message thread meanwhile: the editor's timer ticks, the user switches folders, loads
-        // presets and has the user folder rescanned, and the bar is refreshed. (Relaxed counts, so
-        // that the loop orders nothing between the threads for the sanitizer.)
+        // and saves presets and has the user folder rescanned, and the bar is refreshed. (Relaxed
+        // counts, so that the loop orders nothing between the threads for the sanitizer.)
         for (int step = 0; step < 40 || restores.load (std::memory_order_relaxed) < 40
                                      || audio.blocks.load (std::memory_order_relaxed) < 40; ++step)
         {
             deck.timerCallback();
             browser.listItemClicked (0, step % processor.presetStore.folders.size());
             browser.listItemClicked (1, 0);
+            browser.saveClicked();
             deck.presetManager.presetMessageReceived (nullptr, "r");
             deck.presetManager.currentPresetChanged();
             EXPECT_TRUE (TestSupport::deliverPendingMessages());
