@@ -1,7 +1,9 @@
 #include "PresetFile.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // The four-character codes come from the plug-in target's own definitions.
@@ -43,6 +45,41 @@ namespace
         }
 
         return -1;
+    }
+
+    /** The file a save writes: the target itself, or, when the target is a symbolic link, the file
+        the link leads to, so that the link stays. False for a link that leads nowhere.
+    */
+    bool followLinks (const juce::File& target, juce::File& written)
+    {
+        struct stat status {};
+        written = target;
+
+        if (::lstat (target.getFullPathName().toRawUTF8(), &status) != 0 || ! S_ISLNK (status.st_mode))
+            return true;
+
+        auto* resolved = ::realpath (target.getFullPathName().toRawUTF8(), nullptr);
+
+        if (resolved == nullptr)
+            return false;
+
+        written = juce::File (juce::String::fromUTF8 (resolved));
+        ::free (resolved);
+        return true;
+    }
+
+    /** Makes a rename in a folder last through a power cut. Some file systems refuse to sync a
+        folder; the file is in place all the same.
+    */
+    void syncFolder (const juce::File& folder)
+    {
+        const auto descriptor = ::open (folder.getFullPathName().toRawUTF8(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+
+        if (descriptor >= 0)
+        {
+            [[maybe_unused]] const auto synced = ::fsync (descriptor);
+            ::close (descriptor);
+        }
     }
 
     bool writeWhole (int descriptor, const void* data, size_t size)
@@ -117,8 +154,13 @@ juce::MemoryBlock PresetFileHeader::makePresetFile (const juce::MemoryBlock& sta
     return file;
 }
 
-juce::Result PresetFileHeader::writePresetFile (const juce::File& target, const juce::MemoryBlock& stateBlob)
+juce::Result PresetFileHeader::writePresetFile (const juce::File& requested, const juce::MemoryBlock& stateBlob)
 {
+    juce::File target;
+
+    if (! followLinks (requested, target))
+        return juce::Result::fail ("file cannot be written");
+
     const auto folder = target.getParentDirectory();
 
     if (! folder.isDirectory())
@@ -133,11 +175,19 @@ juce::Result PresetFileHeader::writePresetFile (const juce::File& target, const 
 
     if (descriptor >= 0)
     {
-        const auto written = writeWhole (descriptor, bytes.getData(), bytes.getSize()) && ::fsync (descriptor) == 0;
+        // A file written over keeps who may read and write it; a new one is made as any new file is.
+        struct stat existing {};
+        const auto keptMode = ::stat (target.getFullPathName().toRawUTF8(), &existing) != 0
+                                || ::fchmod (descriptor, existing.st_mode & 0777) == 0;
+
+        const auto written = keptMode && writeWhole (descriptor, bytes.getData(), bytes.getSize()) && ::fsync (descriptor) == 0;
 
         if (::close (descriptor) == 0 && written
              && ::rename (temporary.getFullPathName().toRawUTF8(), target.getFullPathName().toRawUTF8()) == 0)
+        {
+            syncFolder (folder);
             return juce::Result::ok();
+        }
 
         // Still this save's own file: nobody else can have been given its name.
         ::unlink (temporary.getFullPathName().toRawUTF8());

@@ -2,12 +2,22 @@
 #include "StateTestSupport.h"
 
 #include <csignal>
+#include <dlfcn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace
 {
+    juce::StringArray synced;   // every path this program syncs (see fsync below)
+
+    juce::uint32 modeOf (const juce::File& file)
+    {
+        struct stat status {};
+        return ::stat (file.getFullPathName().toRawUTF8(), &status) == 0 ? status.st_mode & 07777 : 0u;
+    }
+
     juce::MemoryBlock headerForm (juce::uint32 sizeField, size_t payload, const char* product = "ttnR")
     {
         juce::MemoryBlock block;
@@ -26,6 +36,18 @@ namespace
         size_t offset = 0;
         return PresetFileHeader::findStateBlob (content.getData(), content.getSize(), rawSize, offset);
     }
+}
+
+// Notes what is synced, so that a test sees a save sync its folder, and syncs it.
+extern "C" int fsync (int descriptor)
+{
+    char path[4096];
+
+    if (const auto length = ::readlink (("/proc/self/fd/" + std::to_string (descriptor)).c_str(), path, sizeof (path)); length > 0)
+        synced.add (juce::String::fromUTF8 (path, (int) length));
+
+    static const auto systemFsync = reinterpret_cast<int (*) (int)> (::dlsym (RTLD_NEXT, "fsync"));
+    return systemFsync (descriptor);
 }
 
 class PresetFile  : public SandboxedTest {};
@@ -104,6 +126,20 @@ TEST_F (PresetFile, WritingReplacesTheOldFileWhole)
 
     // Nothing but the targets is left behind.
     EXPECT_EQ (sandbox.findChildFiles (juce::File::findFiles, false, "*").size(), 2);
+
+    // A file written over keeps its permissions (a mode no usual umask gives). Over a link, the file it
+    // leads to is written and the link stays. Each folder written is synced after the move.
+    ASSERT_EQ (::chmod (target.getFullPathName().toRawUTF8(), 0604), 0);
+    const auto shared = writePreset (sandbox.getChildFile ("library/Shared.ondpreset"), { 0.1f });
+    const auto link = sandbox.getChildFile ("Linked.ondpreset");
+    ASSERT_TRUE (shared.createSymbolicLink (link, false));
+    synced.clear();
+    ASSERT_TRUE (PresetFileHeader::writePresetFile (target, makeBlob ({ 0.8f })));
+    ASSERT_TRUE (PresetFileHeader::writePresetFile (link, makeBlob ({ 0.9f })));
+    EXPECT_EQ (modeOf (target), 0604u);
+    EXPECT_TRUE (link.isSymbolicLink());
+    EXPECT_EQ (contentOf (shared), PresetFileHeader::makePresetFile (makeBlob ({ 0.9f })));
+    EXPECT_TRUE (synced.contains (sandbox.getFullPathName()) && synced.contains (shared.getParentDirectory().getFullPathName()));
 }
 
 TEST_F (PresetFile, TwoProgramsSavingIntoOneFolderAtOnceEachSaveWhatTheyWrote)
@@ -168,17 +204,34 @@ TEST_F (PresetFile, FailedWriteLeavesTheOldFileAndSaysWhy)
     auto limited = previous;
     limited.rlim_cur = 40;
     const auto previousHandler = std::signal (SIGXFSZ, SIG_IGN);
+    const auto link = sandbox.getChildFile ("links/Linked.ondpreset");
+    ASSERT_TRUE (link.getParentDirectory().createDirectory().wasOk() && target.createSymbolicLink (link, false));
     const auto limitSet = ::setrlimit (RLIMIT_FSIZE, &limited) == 0;
     const auto result = PresetFileHeader::writePresetFile (target, makeBlob ({ 0.9f }));
+    const auto linkedResult = PresetFileHeader::writePresetFile (link, makeBlob ({ 0.9f }));
     ::setrlimit (RLIMIT_FSIZE, &previous);
     std::signal (SIGXFSZ, previousHandler);
 
     ASSERT_TRUE (limitSet);
     EXPECT_EQ (result.getErrorMessage(), "file cannot be written");
+    EXPECT_EQ (linkedResult.getErrorMessage(), "file cannot be written");
+    EXPECT_EQ (contentOf (target), old);
+    EXPECT_TRUE (link.isSymbolicLink());
 
-    juce::MemoryBlock content;
-    ASSERT_TRUE (target.loadFileAsData (content));
-    EXPECT_EQ (content, old);
+    // A link that leads nowhere is not followed by a new file, nor replaced.
+    const auto dangling = sandbox.getChildFile ("links/Dangling.ondpreset");
+    ASSERT_TRUE (sandbox.getChildFile ("gone.ondpreset").createSymbolicLink (dangling, false));
+    EXPECT_EQ (PresetFileHeader::writePresetFile (dangling, makeBlob ({})).getErrorMessage(), "file cannot be written");
+    EXPECT_TRUE (dangling.isSymbolicLink());
+
+    // A link into a folder that cannot be written (root writes into any, so only other users check this).
+    ASSERT_TRUE (sandbox.setReadOnly (true));
+    if (! sandbox.hasWriteAccess())
+    {
+        EXPECT_EQ (PresetFileHeader::writePresetFile (link, makeBlob ({ 0.9f })).getErrorMessage(), "folder cannot be written");
+    }
+    ASSERT_TRUE (sandbox.setReadOnly (false));
+    EXPECT_EQ (contentOf (target), old);
 
     // A directory in the way, or a plain file where the folder should be.
     const auto directory = sandbox.getChildFile ("Folder.ondpreset");
