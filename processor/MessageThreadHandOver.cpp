@@ -23,9 +23,11 @@ void MessageThreadHandOver::trigger()
 
 void MessageThreadHandOver::close()
 {
-    const juce::ScopedLock sl (gate->lock);
+    // From within the callback the re-entrant lock would not wait, and the callback would run on
+    // with its owner gone.
+    jassert (gate->runningOn.load() != juce::Thread::getCurrentThreadId());
 
-    // Only marked closed: close() may come from within the callback itself, which must not be destroyed under it.
+    const juce::ScopedLock sl (gate->lock);
     gate->open = false;
 }
 
@@ -38,5 +40,9 @@ void MessageThreadHandOver::Gate::deliver()
     pending.store (false);
 
     if (open)
+    {
+        runningOn.store (juce::Thread::getCurrentThreadId());
         callback();
+        runningOn.store (nullptr);
+    }
 }

@@ -16,6 +16,10 @@
 
     trigger() may be called on any thread but the audio thread (it may post a message). Triggers
     made before the callback has started are merged into one call.
+
+    close() waits for a running callback only when it is called from another thread: the gate's lock
+    is re-entrant, so from inside the callback it returns at once while the callback goes on. The
+    owner must therefore never be deleted, nor close() be called, from within the callback itself.
 */
 class MessageThreadHandOver
 {
@@ -28,7 +32,9 @@ public:
     /** Asks for the callback to run on the message thread, soon, unless a call is already waiting. */
     void trigger();
 
-    /** From now on the callback never runs; a call already running on the message thread finishes first. */
+    /** From now on the callback never runs; a call already running on the message thread finishes
+        first. Never call it from within the callback (see above).
+    */
     void close();
 
 private:
@@ -40,6 +46,7 @@ private:
         std::function<void()> callback;
         bool open = true;                   // guarded by the lock
         std::atomic<bool> pending { false };
+        std::atomic<juce::Thread::ThreadID> runningOn { nullptr };   // the thread in the callback, if any
     };
 
     juce::ReferenceCountedObjectPtr<Gate> gate;
