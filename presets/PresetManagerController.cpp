@@ -156,8 +156,9 @@ void PresetManagerController::exportTo (const juce::File& chosen, const juce::Me
     }
 
     // Without the extension Import would never list the file; the name with it is one the dialog
-    // did not ask about.
-    const auto target = chosen.getSiblingFile (chosen.getFileName() + extension);
+    // did not ask about. Added to the whole path: as a child name, one beginning with "~" would be
+    // read as a home folder.
+    const juce::File target (chosen.getFullPathName() + extension);
 
     if (! target.exists())
     {

@@ -141,6 +141,11 @@ TEST_F (ImportExport, ExportWritesAFileImportCanListAndAsksBeforeReplacingOne)
     EXPECT_EQ (dialogs.asked.size(), 6u);
     EXPECT_EQ (contentOf (kept), presetFileOfCurrentState());
 
+    // A name beginning with "~" is a name in the chosen folder, not a home folder.
+    exportThroughDialog (juce::File (outside.getFullPathName() + "/~Draft"));
+    EXPECT_EQ (contentOf (juce::File (outside.getFullPathName() + "/~Draft.ondpreset")), presetFileOfCurrentState());
+    EXPECT_TRUE (view().getFailure().isEmpty()) << view().getFailure();
+
     // A failure shows at once in the browser the export started from, which the plate does not
     // close while the dialog is pending; opened again, the browser has no failure line.
     click (view().panel.exportButton);
