@@ -105,7 +105,7 @@ public:
     */
     void refreshCurrentPreset();
 
-    /** Shows one short line under the action buttons, saying why a save or an export failed. It goes
+    /** Shows one short line under the action buttons, saying why an action failed. It goes
         with the next click in the browser, or an empty line hides it at once; the browser always
         opens without one.
     */
@@ -175,7 +175,7 @@ private:
     juce::Component* parentComponent;
 
     PMBrowserBackdrop::Pictures backdrop;       // the frame in the order of PMArt::framePieces
-    juce::String failureLine;                   // why the last save or export failed; empty when none
+    juce::String failureLine;                   // why the last action failed; empty when none
 
     /** The preset the delete dialogue names, so the file deleted is that one even if rows have moved since. */
     PresetEntry presetToDelete;

@@ -31,7 +31,9 @@ protected:
 
     void importThroughDialog (const juce::File& chosen)
     {
-        click (view().presetBar);
+        if (! browserIsOpen())
+            click (view().presetBar);
+
         click (view().panel.importButton);
         dialogs.choose (chosen);
         deliverMessages();
@@ -61,7 +63,7 @@ struct CountedNativeDialogs  : public NativePresetFileDialogs
 };
 
 //==============================================================================
-TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowserWhateverTheFile)
+TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowserOrSaysWhyItCouldNot)
 {
     openEditor();
     click (view().presetBar);
@@ -75,20 +77,24 @@ TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowserWhateverTheF
     expectUntouchedDefault();
 
     // Too short, too big for a preset though its header is right, a header that lies about the
-    // size, and no file at all: nothing is applied, and the browser closes all the same.
+    // size, and no file at all: nothing is applied, and the open browser says why.
     auto bigBlob = makeBlob ({ 0.9f });
     bigBlob.setSize (70000 - PresetFileHeader::headerSize, true);
     auto lying = PresetFileHeader::makePresetFile (makeBlob ({ 0.9f }));
     lying[12] = 81;
 
-    for (const auto& file : { writeFile (outside.getChildFile ("Short.ondpreset"), juce::MemoryBlock (50, true)),
-                              writeFile (outside.getChildFile ("Big.ondpreset"), PresetFileHeader::makePresetFile (bigBlob)),
-                              writeFile (outside.getChildFile ("Lying.ondpreset"), lying),
-                              outside.getChildFile ("Missing.ondpreset") })
+    const std::pair<juce::File, const char*> rejected[] {
+        { writeFile (outside.getChildFile ("Short.ondpreset"), juce::MemoryBlock (50, true)), "not a preset file" },
+        { writeFile (outside.getChildFile ("Big.ondpreset"), PresetFileHeader::makePresetFile (bigBlob)), "not a preset file" },
+        { writeFile (outside.getChildFile ("Lying.ondpreset"), lying), "not a preset file" },
+        { outside.getChildFile ("Missing.ondpreset"), "file not found" } };
+
+    for (const auto& [file, why] : rejected)
     {
         importThroughDialog (file);
         expectUntouchedDefault();
-        EXPECT_FALSE (browserIsOpen()) << file.getFileName();
+        EXPECT_TRUE (browserIsOpen()) << file.getFileName();
+        EXPECT_EQ (view().getFailure(), juce::String ("Could not import: ") + why);
     }
 
     importThroughDialog (bright);

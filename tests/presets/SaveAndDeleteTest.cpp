@@ -237,4 +237,5 @@ TEST_F (SaveAndDelete, DeleteAsksFirstAndDeletesTheFileTheDialogueNamedOnlyAfter
     click (dialogue.confirmButton);
     EXPECT_TRUE (aaa.getChildFile ("inside").existsAsFile());
     EXPECT_EQ (rowTexts (view().presetList), juce::StringArray ("Zed"));
+    EXPECT_EQ (view().getFailure(), "Could not delete: file cannot be deleted");
 }
