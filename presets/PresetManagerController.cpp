@@ -65,19 +65,22 @@ std::unique_ptr<juce::MemoryBlock> PresetManagerController::decodePresetBlob (co
 }
 
 //==============================================================================
-bool PresetManagerController::loadPreset (int folder, int preset)
+juce::Result PresetManagerController::loadPreset (int folder, int preset)
 {
+    if (! juce::isPositiveAndBelow (folder, presetStore->folders.size())
+         || ! juce::isPositiveAndBelow (preset, presetStore->folders.getReference (folder).entries.size()))
+        return juce::Result::fail ("preset not found");
+
+    const auto folderName = presetStore->folders.getReference (folder).name;
+    const auto entry = presetStore->folders.getReference (folder).entries.getReference (preset);
     auto data = presetStore->loadPresetData (folder, preset);
 
     if (data == nullptr || ! PresetFileHeader::extractStateBlob (*data, presetStore->expectedRawSize))
-        return false;
+        return unreadablePreset (juce::File (entry.path), data != nullptr);
 
     dataProvider->setPresetData (data->getData(), (int) data->getSize());
-
-    // loadPresetData checked both indices.
-    const auto& shownFolder = presetStore->folders.getReference (folder);
-    dataProvider->presetLoaded (shownFolder.name.hashCode(), shownFolder.entries.getReference (preset).name.hashCode());
-    return true;
+    dataProvider->presetLoaded (folderName.hashCode(), entry.name.hashCode());
+    return juce::Result::ok();
 }
 
 std::unique_ptr<juce::MemoryBlock> PresetManagerController::getCurrentStateData()

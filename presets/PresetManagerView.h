@@ -51,8 +51,10 @@ public:
     public:
         virtual ~Delegate() = default;
 
-        /** Applies a stored preset; false, changing nothing, when it cannot be read or is not a preset. */
-        virtual bool loadPreset (int folder, int preset) = 0;
+        /** Applies a stored preset; fails, changing nothing and saying why in a few words, when it
+            cannot be read or is not a preset.
+        */
+        virtual juce::Result loadPreset (int folder, int preset) = 0;
 
         /** The plug-in's current state blob (parameters only), or nullptr. */
         virtual std::unique_ptr<juce::MemoryBlock> getCurrentStateData() = 0;

@@ -259,11 +259,18 @@ TEST_F (ImportExport, PresetMessagesRescanTheUserFolderOrApplyAPreset)
 {
     openEditor();
     click (view().presetBar);
+    clickRow (view().folderList, userFolder);
+    clickRow (view().presetList, 1);
 
+    // The current preset's file went meanwhile: no row stands for it, and every row loads.
+    ASSERT_TRUE (other.deleteFile());
     writePreset (userPresetsFolder().getChildFile ("Aaa.ondpreset"), { 0.7f });
     manager().presetMessageReceived (nullptr, "r");
     EXPECT_EQ (view().getDisplayedFolder(), userFolder);
-    EXPECT_EQ (rowTexts (view().presetList), juce::StringArray ("Aaa", "Mine", "Other"));
+    EXPECT_EQ (rowTexts (view().presetList), juce::StringArray ("Aaa", "Mine"));
+    EXPECT_FALSE (view().presetList.getItem (1)->isSelected());
+    clickRow (view().presetList, 1);
+    expectParameters ({ 0.4f });
 
     const auto message = [] (const juce::MemoryBlock& bytes) { return juce::Base64::toBase64 (bytes.getData(), bytes.getSize()); };
     manager().presetMessageReceived (nullptr, message (PresetFileHeader::makePresetFile (makeBlob ({ 0.65f }))).toRawUTF8());
