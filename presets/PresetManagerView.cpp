@@ -319,6 +319,7 @@ void PresetManagerView::saveAsClicked()
     saveAsDialogue.prepare (std::move (data), targetFolder, presetStore->currentPreset.name);
     saveAsDialogue.setBounds (getLocalBounds().reduced (overlayInset));
     addAndMakeVisible (saveAsDialogue);
+    saveAsDialogue.focusName();
 }
 
 void PresetManagerView::saveClicked()
