@@ -44,7 +44,7 @@ OndrellaAudioProcessorEditor::OndrellaAudioProcessorEditor (OndrellaAudioProcess
     settingsView.connect (this, JucePlugin_VersionString);
     settingsView.onClose = [this] { hideSettingsView(); };
 
-    setFlipButtonImages (flipButton);
+    setUpFlipButton (flipButton);
     flipButton.onClick = [this] { showSettingsView(); };
     addAndMakeVisible (flipButton);
 

@@ -5,7 +5,7 @@
 
 #include "../processor/ParameterTable.h"
 
-void setFlipButtonImages (juce::ImageButton& button)
+void setUpFlipButton (juce::ImageButton& button)
 {
     const auto picture = loadImage ("flip");
     const juce::Colour none;
@@ -15,6 +15,10 @@ void setFlipButtonImages (juce::ImageButton& button)
                       picture, 0.5f, none,
                       picture, 0.5f, none,
                       0.0f);
+
+    // A click on it must not leave it holding the keyboard focus, where Return would flip the
+    // deck; the framework's buttons take the focus by default, and the deck has no keyboard use.
+    button.setWantsKeyboardFocus (false);
 }
 
 //==============================================================================
@@ -25,7 +29,7 @@ SettingsView::SettingsView()
     logoImage         = loadImage ("morvel_logo");
     cautionImage      = loadImage ("caution");
 
-    setFlipButtonImages (flipButton);
+    setUpFlipButton (flipButton);
     flipButton.onClick = [this] { flipButtonClicked(); };
 
     addAndMakeVisible (flipButton);

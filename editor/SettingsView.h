@@ -70,5 +70,7 @@ private:
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SettingsView)
 };
 
-/** Gives a "flip" button its picture: full strength normally, half under the mouse and pressed. */
-void setFlipButtonImages (juce::ImageButton&);
+/** Sets up a "flip" button: its picture, full strength normally, half under the mouse and pressed,
+    and no keyboard focus, so that no key can click it.
+*/
+void setUpFlipButton (juce::ImageButton&);

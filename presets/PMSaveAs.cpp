@@ -14,6 +14,10 @@ PMTextInput::PMTextInput()
     setColour (shadowColourId, none);
     setColour (juce::CaretComponent::caretColourId, ink);
     setFont (pmFont (PMFace::regular, 18.0f));
+
+    // Where the window could not give it the focus at once, the first click into it selects the
+    // name, so typing still replaces it.
+    setSelectAllWhenFocused (true);
 }
 
 PMTextInput::~PMTextInput() = default;
@@ -49,6 +53,12 @@ void PMSaveAs::prepare (std::unique_ptr<juce::MemoryBlock> stateToSave, int targ
     showFailure ({});
     nameField.setText (startName, true);
     updateButtons();
+}
+
+void PMSaveAs::focusName()
+{
+    nameField.grabKeyboardFocus();
+    nameField.selectAll();
 }
 
 void PMSaveAs::showFailure (const juce::String& line)

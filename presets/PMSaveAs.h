@@ -61,6 +61,11 @@ public:
     */
     void prepare (std::unique_ptr<juce::MemoryBlock> stateToSave, int targetFolder, const juce::String& startName);
 
+    /** Once shown: gives the name field the keyboard focus with its whole text selected, so that
+        typing replaces the name and Return saves.
+    */
+    void focusName();
+
     /** Frees the pending state, if any. */
     void discardPendingData() noexcept                  { data.reset(); }
     bool hasPendingData() const noexcept                { return data != nullptr; }

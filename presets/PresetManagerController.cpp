@@ -2,6 +2,21 @@
 
 #include <cstring>
 
+namespace
+{
+    /** Why a preset file gave no state, in the plug-in's words; the system's own error text is not for the user. */
+    juce::Result unreadablePreset (const juce::File& file, bool wasRead)
+    {
+        if (! wasRead && ! file.exists())
+            return juce::Result::fail ("file not found");
+
+        if (! wasRead && file.existsAsFile() && file.getSize() <= AppDataFolders::maximumFileSize)
+            return juce::Result::fail ("file cannot be read");
+
+        return juce::Result::fail ("not a preset file");
+    }
+}
+
 PresetManagerController::PresetManagerController (PresetDataProvider* provider, PresetStore* store, const PresetBarStyle& barStyle)
     : view (store, provider->getParentComponent(), this, barStyle)
 {
@@ -50,19 +65,22 @@ std::unique_ptr<juce::MemoryBlock> PresetManagerController::decodePresetBlob (co
 }
 
 //==============================================================================
-bool PresetManagerController::loadPreset (int folder, int preset)
+juce::Result PresetManagerController::loadPreset (int folder, int preset)
 {
+    if (! juce::isPositiveAndBelow (folder, presetStore->folders.size())
+         || ! juce::isPositiveAndBelow (preset, presetStore->folders.getReference (folder).entries.size()))
+        return juce::Result::fail ("preset not found");
+
+    const auto folderName = presetStore->folders.getReference (folder).name;
+    const auto entry = presetStore->folders.getReference (folder).entries.getReference (preset);
     auto data = presetStore->loadPresetData (folder, preset);
 
     if (data == nullptr || ! PresetFileHeader::extractStateBlob (*data, presetStore->expectedRawSize))
-        return false;
+        return unreadablePreset (juce::File (entry.path), data != nullptr);
 
     dataProvider->setPresetData (data->getData(), (int) data->getSize());
-
-    // loadPresetData checked both indices.
-    const auto& shownFolder = presetStore->folders.getReference (folder);
-    dataProvider->presetLoaded (shownFolder.name.hashCode(), shownFolder.entries.getReference (preset).name.hashCode());
-    return true;
+    dataProvider->presetLoaded (folderName.hashCode(), entry.name.hashCode());
+    return juce::Result::ok();
 }
 
 std::unique_ptr<juce::MemoryBlock> PresetManagerController::getCurrentStateData()
@@ -101,13 +119,19 @@ void PresetManagerController::importPreset()
 void PresetManagerController::importChosenFile (const juce::File& file)
 {
     // Read as the store reads its own folders: a regular file within the size cap, then the
-    // acceptance rule. A rejected file applies nothing and leaves the current preset as it was.
+    // acceptance rule. A rejected file applies nothing, leaves the current preset as it was and
+    // keeps the browser open, saying why.
     const auto source = file.isSymbolicLink() ? file.getLinkedTarget() : file;
+    const auto bytes = presetStore->appDataFolders.loadFile (source.getFullPathName());
+    const auto blob = bytes != nullptr ? decodePresetBlob (*presetStore, bytes->getData(), bytes->getSize()) : nullptr;
 
-    if (auto bytes = presetStore->appDataFolders.loadFile (source.getFullPathName()))
-        if (auto blob = decodePresetBlob (*presetStore, bytes->getData(), bytes->getSize()))
-            applyImportedBlob (*blob, PresetStore::presetDisplayName (file.getFileName(), true));
+    if (blob == nullptr)
+    {
+        view.showFailure ("Could not import: " + unreadablePreset (source, bytes != nullptr).getErrorMessage());
+        return;
+    }
 
+    applyImportedBlob (*blob, PresetStore::presetDisplayName (file.getFileName(), true));
     view.closeBrowser();
 }
 
@@ -156,8 +180,9 @@ void PresetManagerController::exportTo (const juce::File& chosen, const juce::Me
     }
 
     // Without the extension Import would never list the file; the name with it is one the dialog
-    // did not ask about.
-    const auto target = chosen.getSiblingFile (chosen.getFileName() + extension);
+    // did not ask about. Added to the whole path: as a child name, one beginning with "~" would be
+    // read as a home folder.
+    const juce::File target (chosen.getFullPathName() + extension);
 
     if (! target.exists())
     {
@@ -183,12 +208,21 @@ void PresetManagerController::deletePreset (int folder, int preset)
         return;
 
     // A current preset whose file went is marked not valid by the store.
-    if (juce::isPositiveAndBelow (preset, presetStore->folders.getReference (folder).entries.size())
-         && ! presetStore->deletePresetFile (folder, preset))
+    const auto& entries = presetStore->folders.getReference (folder).entries;
+    const auto file = juce::isPositiveAndBelow (preset, entries.size()) ? juce::File (entries.getReference (preset).path) : juce::File();
+    const auto failed = file != juce::File() && ! presetStore->deletePresetFile (folder, preset);
+
+    if (failed)
         presetStore->scanFolder (folder);
 
     // Shown again whether or not the file went, so the rows always match the folder.
     view.showFolder (folder);
+
+    if (failed)
+    {
+        const auto* reason = file.getParentDirectory().hasWriteAccess() ? "file cannot be deleted" : "folder cannot be written";
+        view.showFailure (juce::String ("Could not delete: ") + reason);
+    }
 }
 
 //==============================================================================

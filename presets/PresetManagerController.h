@@ -71,7 +71,7 @@ public:
     static std::unique_ptr<juce::MemoryBlock> decodePresetBlob (const PresetStore& store, const void* data, size_t size);
 
     //==============================================================================
-    bool loadPreset (int folder, int preset) override;
+    juce::Result loadPreset (int folder, int preset) override;
     std::unique_ptr<juce::MemoryBlock> getCurrentStateData() override;
     void importPreset() override;
     void exportPreset() override;

@@ -145,7 +145,7 @@ void PresetManagerView::stepTo (int folder, int preset)
     if (record.folder != displayedFolder)
         showFolder (record.folder);
 
-    if (delegate->loadPreset (displayedFolder, record.index))
+    if (delegate->loadPreset (displayedFolder, record.index).wasOk())
         showCurrentPreset (record);
 }
 
@@ -250,11 +250,20 @@ void PresetManagerView::listItemClicked (int listKind, int index)
     }
 
     // Applied first, made current after; the processor's change message re-shows the folder later.
-    if (delegate->loadPreset (displayedFolder, index))
+    const auto loaded = delegate->loadPreset (displayedFolder, index);
+
+    if (loaded.wasOk())
     {
         presetStore->selectPreset (displayedFolder, index);
         showCurrentPreset (presetStore->currentPreset);
+        return;
     }
+
+    // The list has highlighted the row already. The folder is read again, so a row whose file has
+    // gone goes too, and the highlight returns to the current preset's row, if it is listed.
+    presetStore->scanFolder (displayedFolder);
+    showFolder (displayedFolder);
+    showFailure ("Could not load: " + loaded.getErrorMessage());
 }
 
 void PresetManagerView::listItemDeleteClicked (int listKind, int index)
@@ -312,6 +321,7 @@ void PresetManagerView::saveAsClicked()
     saveAsDialogue.prepare (std::move (data), targetFolder, presetStore->currentPreset.name);
     saveAsDialogue.setBounds (getLocalBounds().reduced (overlayInset));
     addAndMakeVisible (saveAsDialogue);
+    saveAsDialogue.focusName();
 }
 
 void PresetManagerView::saveClicked()

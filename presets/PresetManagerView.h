@@ -51,8 +51,10 @@ public:
     public:
         virtual ~Delegate() = default;
 
-        /** Applies a stored preset; false, changing nothing, when it cannot be read or is not a preset. */
-        virtual bool loadPreset (int folder, int preset) = 0;
+        /** Applies a stored preset; fails, changing nothing and saying why in a few words, when it
+            cannot be read or is not a preset.
+        */
+        virtual juce::Result loadPreset (int folder, int preset) = 0;
 
         /** The plug-in's current state blob (parameters only), or nullptr. */
         virtual std::unique_ptr<juce::MemoryBlock> getCurrentStateData() = 0;
@@ -105,7 +107,7 @@ public:
     */
     void refreshCurrentPreset();
 
-    /** Shows one short line under the action buttons, saying why a save or an export failed. It goes
+    /** Shows one short line under the action buttons, saying why an action failed. It goes
         with the next click in the browser, or an empty line hides it at once; the browser always
         opens without one.
     */
@@ -175,7 +177,7 @@ private:
     juce::Component* parentComponent;
 
     PMBrowserBackdrop::Pictures backdrop;       // the frame in the order of PMArt::framePieces
-    juce::String failureLine;                   // why the last save or export failed; empty when none
+    juce::String failureLine;                   // why the last action failed; empty when none
 
     /** The preset the delete dialogue names, so the file deleted is that one even if rows have moved since. */
     PresetEntry presetToDelete;

@@ -123,6 +123,7 @@ bool PresetStore::readFolder (int folderIndex)
 
     auto& folder = folders.getReference (folderIndex);
     folder.entries.clear();
+    auto currentListed = false;
 
     for (const auto& path : AppDataFolders::listSorted (directory, juce::File::findFiles, "*." + extension))
     {
@@ -140,7 +141,17 @@ bool PresetStore::readFolder (int folderIndex)
 
         // The path, not the name, says which file is current: two files may show the same name.
         if (currentPreset.valid && currentPreset.folder == folderIndex && currentPreset.path == path)
+        {
             currentPreset = entry;
+            currentListed = true;
+        }
+    }
+
+    // A current preset whose file has gone is no longer stored, and no row stands for it.
+    if (currentPreset.valid && currentPreset.folder == folderIndex && ! currentListed)
+    {
+        currentPreset.valid = false;
+        currentPreset.index = -1;
     }
 
     return true;

@@ -84,7 +84,8 @@ public:
 
     //==============================================================================
     /** Re-reads one folder's preset files. A missing directory returns false and keeps the old entries.
-        The current preset, if it is in this folder, follows its file (matched by path) to its new position.
+        The current preset, if it is in this folder, follows its file (matched by path) to its new position;
+        when its file has gone it is marked not valid, with no position (index -1).
     */
     bool scanFolder (int folder);
 

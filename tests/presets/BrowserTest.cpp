@@ -93,12 +93,16 @@ TEST_F (Browser, FoldersAndPresetsAreListedAndAClickLoadsAPreset)
     expectParameters ({ 0.3f });
     EXPECT_FALSE (view().panel.saveButton.isButtonEnabled());   // a factory preset
 
-    // A file gone since the last scan loads nothing and changes nothing.
+    // A file gone since the last scan loads nothing and changes nothing; the browser says so and
+    // lists the folder again without it, highlighting no row but the current preset's.
     ASSERT_TRUE (factoryRoot().getChildFile ("00_Factory Presets/02_Warm.ondpreset").deleteFile());
     clickRow (folders, factoryFolder);
     clickRow (presets, 1);
     expectParameters ({ 0.3f });
     EXPECT_EQ (view().presetBar.getCurrentPreset().name, "Dusty");
+    EXPECT_EQ (view().getFailure(), "Could not load: file not found");
+    EXPECT_EQ (rowTexts (presets), juce::StringArray ("ONDRELLA"));
+    EXPECT_FALSE (presets.getItem (0)->isSelected());
 }
 
 TEST_F (Browser, TheBarFollowsThePresetsArrowsStepThroughAndTheStatesTheHostRestores)

@@ -31,7 +31,9 @@ protected:
 
     void importThroughDialog (const juce::File& chosen)
     {
-        click (view().presetBar);
+        if (! browserIsOpen())
+            click (view().presetBar);
+
         click (view().panel.importButton);
         dialogs.choose (chosen);
         deliverMessages();
@@ -61,7 +63,7 @@ struct CountedNativeDialogs  : public NativePresetFileDialogs
 };
 
 //==============================================================================
-TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowserWhateverTheFile)
+TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowserOrSaysWhyItCouldNot)
 {
     openEditor();
     click (view().presetBar);
@@ -75,20 +77,24 @@ TEST_F (ImportExport, ImportAppliesAnAcceptedFileAndClosesTheBrowserWhateverTheF
     expectUntouchedDefault();
 
     // Too short, too big for a preset though its header is right, a header that lies about the
-    // size, and no file at all: nothing is applied, and the browser closes all the same.
+    // size, and no file at all: nothing is applied, and the open browser says why.
     auto bigBlob = makeBlob ({ 0.9f });
     bigBlob.setSize (70000 - PresetFileHeader::headerSize, true);
     auto lying = PresetFileHeader::makePresetFile (makeBlob ({ 0.9f }));
     lying[12] = 81;
 
-    for (const auto& file : { writeFile (outside.getChildFile ("Short.ondpreset"), juce::MemoryBlock (50, true)),
-                              writeFile (outside.getChildFile ("Big.ondpreset"), PresetFileHeader::makePresetFile (bigBlob)),
-                              writeFile (outside.getChildFile ("Lying.ondpreset"), lying),
-                              outside.getChildFile ("Missing.ondpreset") })
+    const std::pair<juce::File, const char*> rejected[] {
+        { writeFile (outside.getChildFile ("Short.ondpreset"), juce::MemoryBlock (50, true)), "not a preset file" },
+        { writeFile (outside.getChildFile ("Big.ondpreset"), PresetFileHeader::makePresetFile (bigBlob)), "not a preset file" },
+        { writeFile (outside.getChildFile ("Lying.ondpreset"), lying), "not a preset file" },
+        { outside.getChildFile ("Missing.ondpreset"), "file not found" } };
+
+    for (const auto& [file, why] : rejected)
     {
         importThroughDialog (file);
         expectUntouchedDefault();
-        EXPECT_FALSE (browserIsOpen()) << file.getFileName();
+        EXPECT_TRUE (browserIsOpen()) << file.getFileName();
+        EXPECT_EQ (view().getFailure(), juce::String ("Could not import: ") + why);
     }
 
     importThroughDialog (bright);
@@ -140,6 +146,11 @@ TEST_F (ImportExport, ExportWritesAFileImportCanListAndAsksBeforeReplacingOne)
     exportThroughDialog (kept);
     EXPECT_EQ (dialogs.asked.size(), 6u);
     EXPECT_EQ (contentOf (kept), presetFileOfCurrentState());
+
+    // A name beginning with "~" is a name in the chosen folder, not a home folder.
+    exportThroughDialog (juce::File (outside.getFullPathName() + "/~Draft"));
+    EXPECT_EQ (contentOf (juce::File (outside.getFullPathName() + "/~Draft.ondpreset")), presetFileOfCurrentState());
+    EXPECT_TRUE (view().getFailure().isEmpty()) << view().getFailure();
 
     // A failure shows at once in the browser the export started from, which the plate does not
     // close while the dialog is pending; opened again, the browser has no failure line.
@@ -248,11 +259,18 @@ TEST_F (ImportExport, PresetMessagesRescanTheUserFolderOrApplyAPreset)
 {
     openEditor();
     click (view().presetBar);
+    clickRow (view().folderList, userFolder);
+    clickRow (view().presetList, 1);
 
+    // The current preset's file went meanwhile: no row stands for it, and every row loads.
+    ASSERT_TRUE (other.deleteFile());
     writePreset (userPresetsFolder().getChildFile ("Aaa.ondpreset"), { 0.7f });
     manager().presetMessageReceived (nullptr, "r");
     EXPECT_EQ (view().getDisplayedFolder(), userFolder);
-    EXPECT_EQ (rowTexts (view().presetList), juce::StringArray ("Aaa", "Mine", "Other"));
+    EXPECT_EQ (rowTexts (view().presetList), juce::StringArray ("Aaa", "Mine"));
+    EXPECT_FALSE (view().presetList.getItem (1)->isSelected());
+    clickRow (view().presetList, 1);
+    expectParameters ({ 0.4f });
 
     const auto message = [] (const juce::MemoryBlock& bytes) { return juce::Base64::toBase64 (bytes.getData(), bytes.getSize()); };
     manager().presetMessageReceived (nullptr, message (PresetFileHeader::makePresetFile (makeBlob ({ 0.65f }))).toRawUTF8());

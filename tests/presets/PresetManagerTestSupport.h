@@ -138,6 +138,17 @@ namespace PresetManagerTest
             deliverMessages();
         }
 
+        /** Keys as the window gets them from the system: to whichever component holds the keyboard focus. */
+        void typeIntoWindow (const juce::String& text)
+        {
+            ASSERT_NE (editor->getPeer(), nullptr);
+
+            for (auto c : text)
+                editor->getPeer()->handleKeyPress (c == '\n' ? juce::KeyPress (juce::KeyPress::returnKey) : juce::KeyPress ((int) c, {}, c));
+
+            deliverMessages();
+        }
+
         bool browserIsOpen()    { return view().getParentComponent() == editor.get(); }
 
         juce::StringArray rowTexts (PMList& list)

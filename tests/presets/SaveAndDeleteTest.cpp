@@ -113,6 +113,12 @@ TEST_F (SaveAndDelete, SaveAsWritesANewPresetAndMakesItCurrent)
     EXPECT_EQ (view().presetBar.getCurrentPreset().name, "My Tape");
     EXPECT_TRUE (view().panel.saveButton.isButtonEnabled());
 
+    // Keys typed at once, without a click into the field, replace the name it proposes; Return saves.
+    click (view().panel.saveAsButton);
+    typeIntoWindow ("My Glue\n");
+    EXPECT_EQ (store().currentPreset.path, userPresetsFolder().getChildFile ("My Glue.ondpreset").getFullPathName());
+    EXPECT_EQ (saveAs().getParentComponent(), nullptr);
+
     // Escape, or closing the browser, frees the state that was waiting to be saved.
     saveAsTyping ("Never");
     key (juce::KeyPress::escapeKey);
@@ -125,7 +131,12 @@ TEST_F (SaveAndDelete, SaveAsWritesANewPresetAndMakesItCurrent)
     EXPECT_FALSE (browserIsOpen());
     EXPECT_FALSE (saveAs().hasPendingData());
     EXPECT_EQ (saveAs().getParentComponent(), nullptr);
-    EXPECT_EQ (userFileCount(), 3);
+    EXPECT_EQ (userFileCount(), 4);
+
+    // No button of the deck takes Return as a click: after a click on a switch the deck stays on its front.
+    click (editor->tapeSwitch, editor->tapeSwitch.getSlotBounds (1).getCentre().toInt());
+    typeIntoWindow ("\n");
+    EXPECT_FALSE (editor->isSettingsOpen());
 }
 
 TEST_F (SaveAndDelete, SaveAsOffersSaveForNamesTheStoreTakesAndOverwriteExactlyWhenTheFileExists)
@@ -282,4 +293,5 @@ TEST_F (SaveAndDelete, DeleteAsksFirstAndDeletesTheFileTheDialogueNamedOnlyAfter
     click (dialogue.confirmButton);
     EXPECT_TRUE (aaa.getChildFile ("inside").existsAsFile());
     EXPECT_EQ (rowTexts (view().presetList), juce::StringArray ("Zed"));
+    EXPECT_EQ (view().getFailure(), "Could not delete: file cannot be deleted");
 }

@@ -15,6 +15,17 @@ namespace juce
 
 namespace TestSupport
 {
+    /** Handles the window events that wait in Xlib's own queue on the framework's display
+        connection, if there are any, and says whether there were.
+
+        A blocking call on that connection (an XSync, a reply awaited) reads every event that has
+        arrived into Xlib's queue, where the framework's loop, which waits on the connection's
+        socket, cannot see them: on a quiet display they would wait there until some later event
+        came. A window embedded in another (a hosted plug-in's) grows only when its notices are
+        handled.
+    */
+    bool dispatchQueuedWindowEvents();
+
     /** Runs the message loop until a condition holds, and says whether it did.
 
         Nothing here waits for a length of time: the limit is only there so that a broken test
@@ -32,7 +43,7 @@ namespace TestSupport
                 return false;
 
             // With nothing to deliver, the other threads and programs the condition waits on run.
-            if (! juce::dispatchNextMessageOnSystemQueue (true))
+            if (! dispatchQueuedWindowEvents() && ! juce::dispatchNextMessageOnSystemQueue (true))
                 std::this_thread::yield();
         }
 
