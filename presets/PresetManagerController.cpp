@@ -207,22 +207,20 @@ void PresetManagerController::deletePreset (int folder, int preset)
     if (! juce::isPositiveAndBelow (folder, presetStore->folders.size()) || ! presetStore->folders.getReference (folder).writable)
         return;
 
-    // A current preset whose file went is marked not valid by the store.
     const auto& entries = presetStore->folders.getReference (folder).entries;
-    const auto file = juce::isPositiveAndBelow (preset, entries.size()) ? juce::File (entries.getReference (preset).path) : juce::File();
-    const auto failed = file != juce::File() && ! presetStore->deletePresetFile (folder, preset);
 
-    if (failed)
-        presetStore->scanFolder (folder);
-
-    // Shown again whether or not the file went, so the rows always match the folder.
-    view.showFolder (folder);
-
-    if (failed)
+    // A current preset whose file went is marked not valid by the store.
+    if (! juce::isPositiveAndBelow (preset, entries.size()) || presetStore->deletePresetFile (folder, preset))
     {
-        const auto* reason = file.getParentDirectory().hasWriteAccess() ? "file cannot be deleted" : "folder cannot be written";
-        view.showFailure (juce::String ("Could not delete: ") + reason);
+        view.showFolder (folder);
+        return;
     }
+
+    // Refused: shown again all the same, so the rows always match the folder, and the line says why.
+    const auto folderWritable = juce::File (entries.getReference (preset).path).getParentDirectory().hasWriteAccess();
+    presetStore->scanFolder (folder);
+    view.showFolder (folder);
+    view.showFailure (juce::String ("Could not delete: ") + (folderWritable ? "file cannot be deleted" : "folder cannot be written"));
 }
 
 //==============================================================================

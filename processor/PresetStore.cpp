@@ -191,14 +191,25 @@ void PresetStore::identifyCurrentPreset (int folderNameHash, int presetNameHash)
     }
 
     const PresetEntry* first = nullptr;
-    int matches = 0;
+    auto matches = 0;
 
     // A folder of that name without such a preset lets the search go on.
     for (const auto& folder : folders)
-        if (folder.name.hashCode() == folderNameHash)
-            for (const auto& entry : folder.entries)
-                if (entry.name.hashCode() == presetNameHash && matches++ == 0)
+    {
+        if (folder.name.hashCode() != folderNameHash)
+            continue;
+
+        for (const auto& entry : folder.entries)
+        {
+            if (entry.name.hashCode() == presetNameHash)
+            {
+                if (first == nullptr)
                     first = &entry;
+
+                ++matches;
+            }
+        }
+    }
 
     if (first == nullptr)
     {
@@ -262,7 +273,6 @@ bool PresetStore::makeUserPresetsDirectory() const
 juce::Result PresetStore::savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder)
 {
     jassert (isStoreThread());
-    applyRestoredIdentity();
 
     if (! juce::isPositiveAndBelow (folder, folders.size()) || ! folders.getReference (folder).writable)
         return juce::Result::fail ("folder cannot be written");

@@ -117,8 +117,7 @@ public:
         The old file of the same name (see presetFileForName) is replaced only once the new one is
         complete. Fails, leaving the folder and the current preset as they were, when the folder is not
         the writable one, the name is not acceptable, or the file cannot be written; the result then
-        says why in a few words. Like every save and delete, it first applies a restore still on its
-        way (see applyRestoredIdentity).
+        says why in a few words.
     */
     juce::Result savePresetToFolder (const juce::MemoryBlock& stateBlob, const juce::String& name, int folder);
 
