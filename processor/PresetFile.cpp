@@ -82,6 +82,20 @@ namespace
         }
     }
 
+    /** Gives a file that replaces another the old file's owner, group and mode, as far as the
+        system lets us: an ordinary user may give a file only a group of theirs. Nothing of it stops
+        the save. Owner first, since a change of owner may clear mode bits.
+    */
+    void keepOwnerAndMode (int descriptor, const struct stat& old)
+    {
+        if (::fchown (descriptor, old.st_uid, old.st_gid) != 0)
+        {
+            [[maybe_unused]] const auto groupKept = ::fchown (descriptor, (uid_t) -1, old.st_gid);
+        }
+
+        [[maybe_unused]] const auto modeKept = ::fchmod (descriptor, old.st_mode & 0777);
+    }
+
     bool writeWhole (int descriptor, const void* data, size_t size)
     {
         for (auto* next = static_cast<const char*> (data); size > 0;)
@@ -169,18 +183,25 @@ juce::Result PresetFileHeader::writePresetFile (const juce::File& requested, con
     if (target.isDirectory())
         return juce::Result::fail ("a folder has that name");
 
+    // The move below needs only the folder's permission, so a preset the user protected, or one we
+    // may not write, would be replaced all the same: such a file is refused here.
+    struct stat existing {};
+    const auto path = target.getFullPathName();
+    const auto replacing = ::stat (path.toRawUTF8(), &existing) == 0;
+
+    if (replacing && ((existing.st_mode & 0222) == 0 || ::faccessat (AT_FDCWD, path.toRawUTF8(), W_OK, AT_EACCESS) != 0))
+        return juce::Result::fail ("file is read-only");
+
     const auto bytes = makePresetFile (stateBlob);
     juce::File temporary;
     const auto descriptor = createTemporaryFile (folder, temporary);
 
     if (descriptor >= 0)
     {
-        // A file written over keeps who may read and write it; a new one is made as any new file is.
-        struct stat existing {};
-        const auto keptMode = ::stat (target.getFullPathName().toRawUTF8(), &existing) != 0
-                                || ::fchmod (descriptor, existing.st_mode & 0777) == 0;
+        if (replacing)
+            keepOwnerAndMode (descriptor, existing);
 
-        const auto written = keptMode && writeWhole (descriptor, bytes.getData(), bytes.getSize()) && ::fsync (descriptor) == 0;
+        const auto written = writeWhole (descriptor, bytes.getData(), bytes.getSize()) && ::fsync (descriptor) == 0;
 
         if (::close (descriptor) == 0 && written
              && ::rename (temporary.getFullPathName().toRawUTF8(), target.getFullPathName().toRawUTF8()) == 0)

@@ -38,11 +38,12 @@ struct PresetFileHeader
     /** Writes a preset file for a state blob so that the target is either replaced whole or left as it
         was: the bytes go to a hidden temporary file of this save's own in the same folder, which is
         synced and then moved over the target, and the folder is synced after the move. Other programs
-        may save into the same folder at the same time. A file written over keeps its permissions;
-        a target that is a symbolic link stays one, and the file it leads to is written (a link that
-        leads nowhere is not written). When anything fails, any old file is left untouched and the
-        result says why in a few words ("folder cannot be written", "disk full", ...), for a line
-        shown to the user.
+        may save into the same folder at the same time. A file written over keeps its mode and, as far
+        as the system allows, its owner and group; a read-only file (no one may write it, or we may
+        not) is not written over. A target that is a symbolic link stays one, and the file it leads
+        to is written (a link that leads nowhere is not written). When anything fails, any old file
+        is left untouched and the result says why in a few words ("file is read-only", "disk full",
+        ...), for a line shown to the user.
     */
     static juce::Result writePresetFile (const juce::File& target, const juce::MemoryBlock& stateBlob);
 };

@@ -2,6 +2,8 @@
 // file system cannot be saved at all.
 #include "PresetManagerTestSupport.h"
 
+#include <sys/stat.h>
+
 using namespace PresetManagerTest;
 
 class SaveFailure  : public Fixture
@@ -98,4 +100,26 @@ TEST_F (SaveFailure, SaveAndExportThatCannotWriteSayWhyInTheBrowserAndChangeNoth
     dialogs.choose (sandbox.getChildFile ("Tape.ONDPRESET"));
     EXPECT_TRUE (sandbox.getChildFile ("Tape.ONDPRESET").existsAsFile());
     EXPECT_FALSE (sandbox.getChildFile ("Tape.ONDPRESET.ondpreset").exists());
+}
+
+TEST_F (SaveFailure, AReadOnlyPresetIsNeitherSavedNorOverwrittenAndTheBrowserSaysSo)
+{
+    openEditor();
+    click (view().presetBar);
+    clickRow (view().folderList, userFolder);
+    clickRow (view().presetList, 0);
+    ASSERT_EQ (::chmod (mine.getFullPathName().toRawUTF8(), 0444), 0);
+    const auto protectedBytes = contentOf (mine);
+    turn (0, 0.9f);
+
+    click (view().panel.saveButton);
+    EXPECT_EQ (view().getFailure(), "Could not save: file is read-only");
+
+    click (view().panel.saveAsButton);
+    setName ("Mine");
+    click (saveAs().overwriteButton);
+    EXPECT_EQ (saveAs().getParentComponent(), &view());
+    EXPECT_EQ (saveAs().getFailure(), "Could not save: file is read-only");
+    EXPECT_EQ (contentOf (mine), protectedBytes);
+    expectNothingChanged();
 }

@@ -140,6 +140,17 @@ TEST_F (PresetFile, WritingReplacesTheOldFileWhole)
     EXPECT_TRUE (link.isSymbolicLink());
     EXPECT_EQ (contentOf (shared), PresetFileHeader::makePresetFile (makeBlob ({ 0.9f })));
     EXPECT_TRUE (synced.contains (sandbox.getFullPathName()) && synced.contains (shared.getParentDirectory().getFullPathName()));
+
+    // It keeps its owner and group too, where we may give them: root may give any.
+    if (::geteuid() == 0)
+    {
+        ASSERT_EQ (::chown (target.getFullPathName().toRawUTF8(), 65534, 65534), 0);
+        ASSERT_TRUE (PresetFileHeader::writePresetFile (target, makeBlob ({ 0.7f })));
+        struct stat status {};
+        ASSERT_EQ (::stat (target.getFullPathName().toRawUTF8(), &status), 0);
+        EXPECT_TRUE (status.st_uid == 65534 && status.st_gid == 65534) << status.st_uid << ":" << status.st_gid;
+        EXPECT_EQ (modeOf (target), 0604u);
+    }
 }
 
 TEST_F (PresetFile, TwoProgramsSavingIntoOneFolderAtOnceEachSaveWhatTheyWrote)
@@ -232,6 +243,33 @@ TEST_F (PresetFile, FailedWriteLeavesTheOldFileAndSaysWhy)
     }
     ASSERT_TRUE (sandbox.setReadOnly (false));
     EXPECT_EQ (contentOf (target), old);
+
+    // A file that no one may write, directly or through a link, is not replaced, even by root.
+    ASSERT_EQ (::chmod (target.getFullPathName().toRawUTF8(), 0444), 0);
+    EXPECT_EQ (PresetFileHeader::writePresetFile (target, makeBlob ({ 0.9f })).getErrorMessage(), "file is read-only");
+    EXPECT_EQ (PresetFileHeader::writePresetFile (link, makeBlob ({ 0.9f })).getErrorMessage(), "file is read-only");
+    EXPECT_EQ (contentOf (target), old);
+    ASSERT_EQ (::chmod (target.getFullPathName().toRawUTF8(), 0644), 0);
+
+    // Nor is another user's file that we may not write, though its folder lets anyone replace it.
+    if (::geteuid() == 0)
+    {
+        const auto open = sandbox.getChildFile ("open");
+        ASSERT_TRUE (open.createDirectory().wasOk() && ::chmod (open.getFullPathName().toRawUTF8(), 0777) == 0);
+        const auto rootsFile = writePreset (open.getChildFile ("Root.ondpreset"), { 0.1f });
+        const auto program = ::fork();
+        ASSERT_GE (program, 0);
+
+        if (program == 0)
+            ::_exit (::setuid (65534) == 0
+                       && PresetFileHeader::writePresetFile (rootsFile, makeBlob ({ 0.9f })).getErrorMessage() == "file is read-only" ? 0 : 1);
+
+        int status = -1;
+        ASSERT_EQ (::waitpid (program, &status, 0), program);
+        EXPECT_TRUE (WIFEXITED (status) && WEXITSTATUS (status) == 0);
+        EXPECT_EQ (contentOf (rootsFile), old);
+        EXPECT_EQ (open.findChildFiles (juce::File::findFiles, false, "*").size(), 1);
+    }
 
     // A directory in the way, or a plain file where the folder should be.
     const auto directory = sandbox.getChildFile ("Folder.ondpreset");
