@@ -20,8 +20,10 @@ target_link_libraries (ondrella_juce_settings INTERFACE
     PkgConfig::ONDRELLA_SYSTEM_IMAGE_LIBS
     JPEG::JPEG)
 
-# The plug-in wrappers are built from a patched copy of their module.
-include ("${CMAKE_CURRENT_LIST_DIR}/OndrellaPatchedWrappers.cmake")
+# The plug-in wrappers, and the component classes of every target, are built from patched copies of
+# their modules.
+include ("${CMAKE_CURRENT_LIST_DIR}/OndrellaPatchedModules.cmake")
+ondrella_build_module_from_patched_copy (juce_gui_basics)
 
 # GCC 12 flags the framework's own listener lists with a known false positive.
 target_compile_options (ondrella_juce_settings INTERFACE $<$<CXX_COMPILER_ID:GNU>:-Wno-dangling-pointer>)

@@ -114,7 +114,13 @@ TEST_F (SaveAndDelete, SaveAsWritesANewPresetAndMakesItCurrent)
     EXPECT_TRUE (view().panel.saveButton.isButtonEnabled());
 
     // Keys typed at once, without a click into the field, replace the name it proposes; Return saves.
+    // So too where a window manager takes the window's focus away while the list holds the keyboard
+    // and gives it back only after the click has given the keyboard to the field.
+    clickRow (view().presetList, 1);
+    ASSERT_TRUE (view().presetScroller.hasKeyboardFocus (true));
+    editor->getPeer()->handleFocusLoss();
     click (view().panel.saveAsButton);
+    editor->getPeer()->handleFocusGain();
     typeIntoWindow ("My Glue\n");
     EXPECT_EQ (store().currentPreset.path, userPresetsFolder().getChildFile ("My Glue.ondpreset").getFullPathName());
     EXPECT_EQ (saveAs().getParentComponent(), nullptr);

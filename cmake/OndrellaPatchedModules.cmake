@@ -1,7 +1,7 @@
-# The framework's plug-in wrappers have faults we must mend (see cmake/patches). They are built from
-# a private copy of juce_audio_plugin_client in the build tree with the patches applied; the
+# Some framework modules have faults we must mend: cmake/patches holds a folder of patches for each.
+# Such a module is built from a private copy in the build tree with its patches applied; the
 # installed module is never touched. The copy is made afresh at every configure, and a file of it is
-# rewritten only when its content changes, so that a reconfigure does not rebuild the wrappers.
+# rewritten only when its content changes, so that a reconfigure does not rebuild what uses it.
 
 find_program (ONDRELLA_PATCH_PROGRAM patch)
 
@@ -16,7 +16,7 @@ set (ONDRELLA_PATCHED_MODULES_DIR "${CMAKE_BINARY_DIR}/juce-patched" CACHE INTER
 function (_ondrella_make_patched_copy module original copy)
     set (staging "${CMAKE_BINARY_DIR}/juce-patched-staging")
 
-    file (GLOB patches CONFIGURE_DEPENDS "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/patches/*.patch")
+    file (GLOB patches CONFIGURE_DEPENDS "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/patches/${module}/*.patch")
     list (SORT patches)
     set_property (DIRECTORY "${PROJECT_SOURCE_DIR}" APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${patches})
 
@@ -82,4 +82,23 @@ function (ondrella_build_wrappers_from_patched_copy shared_target)
             target_include_directories (${shared_target}_${kind} BEFORE PRIVATE "${ONDRELLA_PATCHED_MODULES_DIR}")
         endif()
     endforeach()
+endfunction()
+
+# Builds a module from its patched copy wherever it is used: its target takes its sources from the
+# copy. Its headers are left as installed, since the patches change none of them; the copy's own
+# source includes the copy's headers, so no source sees both.
+function (ondrella_build_module_from_patched_copy module)
+    set (original "${JUCE_MODULES_DIR}/${module}")
+    set (copy "${ONDRELLA_PATCHED_MODULES_DIR}/${module}")
+
+    _ondrella_make_patched_copy (${module} "${original}" "${copy}")
+
+    get_target_property (sources ${module} INTERFACE_SOURCES)
+    string (REPLACE "${original}/" "${copy}/" patched_sources "${sources}")
+
+    if ("${patched_sources}" STREQUAL "${sources}")
+        message (FATAL_ERROR "The sources of ${module} were not found below ${original}")
+    endif()
+
+    set_property (TARGET ${module} PROPERTY INTERFACE_SOURCES ${patched_sources})
 endfunction()
