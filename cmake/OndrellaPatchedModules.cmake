@@ -6,7 +6,7 @@
 find_program (ONDRELLA_PATCH_PROGRAM patch)
 
 if (NOT ONDRELLA_PATCH_PROGRAM)
-    message (FATAL_ERROR "The 'patch' program is needed to mend the framework's plug-in wrappers: "
+    message (FATAL_ERROR "The 'patch' program is needed to mend the framework's modules: "
                          "scripts/install-build-deps.sh installs it.")
 endif()
 
