@@ -47,6 +47,24 @@ function (_ondrella_make_patched_copy module original copy)
     file (REMOVE_RECURSE "${staging}")
 endfunction()
 
+# Points a framework target's sources below original at the same files below copy; moved tells
+# whether any source was there.
+function (_ondrella_take_sources_from_copy target original copy moved)
+    get_target_property (sources ${target} INTERFACE_SOURCES)
+    set (${moved} FALSE PARENT_SCOPE)
+
+    if (NOT sources)
+        return()
+    endif()
+
+    string (REPLACE "${original}/" "${copy}/" patched_sources "${sources}")
+    set_property (TARGET ${target} PROPERTY INTERFACE_SOURCES ${patched_sources})
+
+    if (NOT "${patched_sources}" STREQUAL "${sources}")
+        set (${moved} TRUE PARENT_SCOPE)
+    endif()
+endfunction()
+
 # Builds every wrapper of the plug-in whose shared code is shared_target from the patched copy: the
 # framework's wrapper targets take their sources from it, and the plug-in's wrapper targets find the
 # module's headers there first, so that a wrapper never sees the installed and the patched copy both.
@@ -64,19 +82,11 @@ function (ondrella_build_wrappers_from_patched_copy shared_target)
             continue()
         endif()
 
-        get_target_property (sources ${target} INTERFACE_SOURCES)
-        set (patched_sources)
+        _ondrella_take_sources_from_copy (${target} "${original}" "${copy}" moved)
 
-        foreach (source IN LISTS sources)
-            string (REPLACE "${original}/" "${copy}/" patched "${source}")
-            list (APPEND patched_sources "${patched}")
-        endforeach()
-
-        if ((kind STREQUAL "VST3" OR kind STREQUAL "LV2") AND "${patched_sources}" STREQUAL "${sources}")
+        if ((kind STREQUAL "VST3" OR kind STREQUAL "LV2") AND NOT moved)
             message (FATAL_ERROR "The ${kind} wrapper's sources were not found below ${original}")
         endif()
-
-        set_property (TARGET ${target} PROPERTY INTERFACE_SOURCES ${patched_sources})
 
         if (TARGET ${shared_target}_${kind})
             target_include_directories (${shared_target}_${kind} BEFORE PRIVATE "${ONDRELLA_PATCHED_MODULES_DIR}")
@@ -93,12 +103,9 @@ function (ondrella_build_module_from_patched_copy module)
 
     _ondrella_make_patched_copy (${module} "${original}" "${copy}")
 
-    get_target_property (sources ${module} INTERFACE_SOURCES)
-    string (REPLACE "${original}/" "${copy}/" patched_sources "${sources}")
+    _ondrella_take_sources_from_copy (${module} "${original}" "${copy}" moved)
 
-    if ("${patched_sources}" STREQUAL "${sources}")
+    if (NOT moved)
         message (FATAL_ERROR "The sources of ${module} were not found below ${original}")
     endif()
-
-    set_property (TARGET ${module} PROPERTY INTERFACE_SOURCES ${patched_sources})
 endfunction()

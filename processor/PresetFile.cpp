@@ -176,19 +176,19 @@ juce::Result PresetFileHeader::writePresetFile (const juce::File& requested, con
         return juce::Result::fail ("file cannot be written");
 
     const auto folder = target.getParentDirectory();
+    const auto path = target.getFullPathName();
 
     if (! folder.isDirectory())
         return juce::Result::fail ("folder not found");
 
-    if (target.isDirectory())
+    struct stat existing {};
+    const auto replacing = ::stat (path.toRawUTF8(), &existing) == 0;
+
+    if (replacing && S_ISDIR (existing.st_mode))
         return juce::Result::fail ("a folder has that name");
 
     // The move below needs only the folder's permission, so a preset the user protected, or one we
     // may not write, would be replaced all the same: such a file is refused here.
-    struct stat existing {};
-    const auto path = target.getFullPathName();
-    const auto replacing = ::stat (path.toRawUTF8(), &existing) == 0;
-
     if (replacing && ((existing.st_mode & 0222) == 0 || ::faccessat (AT_FDCWD, path.toRawUTF8(), W_OK, AT_EACCESS) != 0))
         return juce::Result::fail ("file is read-only");
 
@@ -204,7 +204,7 @@ juce::Result PresetFileHeader::writePresetFile (const juce::File& requested, con
         const auto written = writeWhole (descriptor, bytes.getData(), bytes.getSize()) && ::fsync (descriptor) == 0;
 
         if (::close (descriptor) == 0 && written
-             && ::rename (temporary.getFullPathName().toRawUTF8(), target.getFullPathName().toRawUTF8()) == 0)
+             && ::rename (temporary.getFullPathName().toRawUTF8(), path.toRawUTF8()) == 0)
         {
             syncFolder (folder);
             return juce::Result::ok();
